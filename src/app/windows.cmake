@@ -1,0 +1,1 @@
+# The two window programs (set up with the windows).

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs the Debian packages KESTRA builds and tests with, when missing.
+set -euo pipefail
+packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
