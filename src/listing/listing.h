@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "listing/row_store.h"
@@ -11,7 +10,7 @@
 
 namespace kestra {
 
-// The record listing: the steps of "Otwórz zbiór" around the open dialog.
+// The record listing: what "Otwórz zbiór" does around the open dialog.
 
 // The open dialog's filter for a kind: the kind's own entry, "|", then the
 // catch-all "Wszystkie pliki|*.*" (the catch-all alone for kind 12).
@@ -21,14 +20,8 @@ std::string KindFilterText(int kind);
 // any other item (1 "MAZovia") gives 1.
 void SetSourceCodePageFromItem(int item_index);
 
-// "Plik zerowej długości.", "Niestety", 48.
+// "Plik zerowej długości.", "Niestety", 48: an empty file is not listed.
 Message ZeroLengthRefusal();
-
-// Proposed output name: the file name part of the path.
-std::string ProposedOutputName(const std::string& path);
-// Proposed backup name: the output name with every occurrence of its own
-// extension text removed (letter case ignored), then ".ORG".
-std::string ProposedBackupName(const std::string& output_name);
 
 struct ListingRequest {
   std::string path;

@@ -1,0 +1,69 @@
+#include "listing/row_store.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace kestra {
+namespace {
+
+constexpr std::size_t kBlockBytes = 4u << 20;
+constexpr std::size_t kMaxCell = std::numeric_limits<std::uint16_t>::max();
+
+}  // namespace
+
+void RowStore::Clear() {
+  blocks_.clear();
+  rows_.clear();
+  rows_.shrink_to_fit();
+}
+
+void RowStore::Reserve(std::size_t rows) { rows_.reserve(rows); }
+
+char* RowStore::Room(std::size_t bytes, std::uint32_t& block, std::uint32_t& offset) {
+  if (blocks_.empty() || blocks_.back().size - blocks_.back().used < bytes) {
+    Block fresh;
+    fresh.size = std::max(kBlockBytes, bytes);
+    fresh.data = std::make_unique_for_overwrite<char[]>(fresh.size);
+    blocks_.push_back(std::move(fresh));
+  }
+  Block& last = blocks_.back();
+  block = static_cast<std::uint32_t>(blocks_.size() - 1);
+  offset = static_cast<std::uint32_t>(last.used);
+  last.used += bytes;
+  return last.data.get() + offset;
+}
+
+void RowStore::Append(std::string_view number, std::string_view date, std::string_view name) {
+  const std::string_view cells[3] = {number.substr(0, kMaxCell), date.substr(0, kMaxCell),
+                                     name.substr(0, kMaxCell)};
+  RowRef ref{};
+  char* out = Room(cells[0].size() + cells[1].size() + cells[2].size(), ref.block, ref.offset);
+  for (int i = 0; i < 3; ++i) {
+    std::memcpy(out, cells[i].data(), cells[i].size());
+    out += cells[i].size();
+    ref.length[i] = static_cast<std::uint16_t>(cells[i].size());
+  }
+  rows_.push_back(ref);
+}
+
+std::string_view RowStore::Cell(std::size_t row, int column) const {
+  if (row >= rows_.size() || column < 1 || column >= kColumnCount) return {};
+  const RowRef& ref = rows_[row];
+  std::size_t offset = ref.offset;
+  for (int i = 1; i < column; ++i) offset += ref.length[i - 1];
+  return {blocks_[ref.block].data.get() + offset, ref.length[column - 1]};
+}
+
+std::string RowStore::CellText(std::size_t row, int column) const {
+  if (column == 0) return row < rows_.size() ? std::to_string(row + 1) : std::string();
+  return std::string(Cell(row, column));
+}
+
+std::size_t RowStore::MemoryBytes() const {
+  std::size_t bytes = rows_.capacity() * sizeof(RowRef);
+  for (const Block& b : blocks_) bytes += b.size;
+  return bytes;
+}
+
+}  // namespace kestra
