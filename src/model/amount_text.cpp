@@ -1,0 +1,236 @@
+#include "model/amount_text.h"
+
+#include <bit>
+#include <cassert>
+#include <charconv>
+#include <cstring>
+
+#include "platform/errors.h"
+
+namespace kestra {
+namespace {
+
+using u128 = unsigned __int128;
+
+constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
+constexpr int kFractionBits = 52;
+constexpr std::uint64_t kFractionMask = (std::uint64_t{1} << kFractionBits) - 1;
+constexpr int kExponentMask = 0x7FF;
+constexpr int kExponentBias = 1075;  // 1023 plus the 52 fraction bits
+constexpr int kSubnormalExponent = 1 - kExponentBias;
+
+constexpr std::uint64_t kHundred = 100;
+// Quotients of this many hundredths and more are written through the
+// 18-then-15-digit rounding; below it the text is the exact quotient.
+constexpr std::uint64_t kExactLimit = 1'000'000'000'000'000;  // 10^15
+constexpr int kConversionDigits = 18;
+constexpr int kShownDigits = 15;
+// Integer parts longer than this are written in scientific form.
+constexpr int kMaxIntegerDigits = 15;
+
+constexpr u128 PowerOf(std::uint64_t base, int exponent) {
+  u128 result = 1;
+  for (int i = 0; i < exponent; ++i) result *= base;
+  return result;
+}
+
+int DecimalDigitCount(u128 value) {
+  int count = 1;
+  while (value >= 10) {
+    value /= 10;
+    ++count;
+  }
+  return count;
+}
+
+// value / 2^shift rounded to the nearest integer, halfway to the even one.
+std::uint64_t ShiftRightRoundingEven(std::uint64_t value, int shift) {
+  if (shift >= 64) return 0;  // callers pass values below 2^60: less than a half
+  if (shift == 0) return value;
+  const std::uint64_t quotient = value >> shift;
+  const std::uint64_t rest = value & ((std::uint64_t{1} << shift) - 1);
+  const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+  const bool up = rest > half || (rest == half && (quotient & 1) != 0);
+  return quotient + (up ? 1 : 0);
+}
+
+// A number written as digits with the decimal point after `point` of them:
+// digits "125" with point 1 is 1.25.  No trailing zeros in `digits`.
+struct DecimalText {
+  char digits[24];
+  int count = 0;
+  int point = 0;
+};
+
+void SetDigits(std::uint64_t value, DecimalText& text) {
+  text.count = static_cast<int>(
+      std::to_chars(text.digits, text.digits + sizeof text.digits, value).ptr - text.digits);
+  while (text.count > 1 && text.digits[text.count - 1] == '0') --text.count;
+}
+
+// The exact quotient of hundredths below 10^15.
+DecimalText ExactQuotient(std::uint64_t hundredths) {
+  DecimalText text;
+  SetDigits(hundredths, text);
+  text.point = DecimalDigitCount(hundredths) - 2;
+  return text;
+}
+
+// hundredths / 100 rounded to a 64-bit mantissa (nearest, halfway to even):
+// the value is mantissa / 2^shift, with the mantissa's top bit set.
+struct ExtendedQuotient {
+  std::uint64_t mantissa;
+  int shift;
+};
+
+ExtendedQuotient DivideByHundred(std::uint64_t hundredths) {
+  // hundredths < 2^63, so the shifted dividend keeps within 71 bits.
+  int shift = 70 - std::bit_width(hundredths);
+  u128 quotient, rest;
+  for (;;) {
+    const u128 dividend = static_cast<u128>(hundredths) << shift;
+    quotient = dividend / kHundred;
+    rest = dividend % kHundred;
+    if (quotient >> 64 != 0) {
+      --shift;
+    } else if ((quotient >> 63) == 0) {
+      ++shift;
+    } else {
+      break;
+    }
+  }
+  if (2 * rest > kHundred || (2 * rest == kHundred && (quotient & 1) != 0)) ++quotient;
+  if (quotient >> 64 != 0) {
+    quotient >>= 1;
+    --shift;
+  }
+  return {static_cast<std::uint64_t>(quotient), shift};
+}
+
+// The quotient of hundredths of 10^15 and more, as the 64-bit-mantissa
+// quotient taken to 18 significant digits (halfway to even) and those digits
+// rounded to 15 (halfway away from zero).
+DecimalText RoundedQuotient(std::uint64_t hundredths) {
+  const ExtendedQuotient q = DivideByHundred(hundredths);
+  // q = mantissa * 5^shift / 10^shift, exact in 128 bits for these shifts.
+  assert(q.shift >= 0 && q.shift <= 27);
+  const u128 scaled = static_cast<u128>(q.mantissa) * PowerOf(5, q.shift);
+  const int digit_count = DecimalDigitCount(scaled);
+  int point = digit_count - q.shift;
+
+  u128 digits18 = scaled;
+  if (digit_count > kConversionDigits) {
+    const u128 unit = PowerOf(10, digit_count - kConversionDigits);
+    digits18 = scaled / unit;
+    const u128 rest = scaled % unit;
+    if (2 * rest > unit || (2 * rest == unit && (digits18 & 1) != 0)) ++digits18;
+  } else {
+    digits18 *= PowerOf(10, kConversionDigits - digit_count);
+  }
+  if (digits18 == PowerOf(10, kConversionDigits)) {
+    digits18 /= 10;
+    ++point;
+  }
+
+  const u128 unit = PowerOf(10, kConversionDigits - kShownDigits);
+  u128 digits15 = digits18 / unit;
+  if (digits18 % unit >= unit / 2) ++digits15;
+  if (digits15 == PowerOf(10, kShownDigits)) {
+    digits15 /= 10;
+    ++point;
+  }
+
+  DecimalText text;
+  SetDigits(static_cast<std::uint64_t>(digits15), text);
+  text.point = point;
+  return text;
+}
+
+void AppendFixed(const DecimalText& text, char separator, std::string& out) {
+  if (text.point <= 0) {
+    out.push_back('0');
+    out.push_back(separator);
+    out.append(static_cast<std::size_t>(-text.point), '0');
+    out.append(text.digits, static_cast<std::size_t>(text.count));
+    return;
+  }
+  const int whole = text.point < text.count ? text.point : text.count;
+  out.append(text.digits, static_cast<std::size_t>(whole));
+  if (text.point > text.count) {
+    out.append(static_cast<std::size_t>(text.point - text.count), '0');
+  } else if (text.point < text.count) {
+    out.push_back(separator);
+    out.append(text.digits + whole, static_cast<std::size_t>(text.count - whole));
+  }
+}
+
+void AppendScientific(const DecimalText& text, char separator, std::string& out) {
+  out.push_back(text.digits[0]);
+  if (text.count > 1) {
+    out.push_back(separator);
+    out.append(text.digits + 1, static_cast<std::size_t>(text.count - 1));
+  }
+  out.push_back('E');
+  char exponent[8];
+  out.append(exponent, std::to_chars(exponent, exponent + sizeof exponent, text.point - 1).ptr);
+}
+
+}  // namespace
+
+std::int64_t RoundedHundredfold(double amount) {
+  std::uint64_t bits;
+  std::memcpy(&bits, &amount, sizeof bits);
+  const bool negative = (bits & kSignBit) != 0;
+  const int biased = static_cast<int>((bits >> kFractionBits) & kExponentMask);
+  if (biased == kExponentMask) throw InvalidFloatOperation();  // NaN or infinity
+
+  std::uint64_t mantissa = bits & kFractionMask;
+  int exponent = kSubnormalExponent;
+  if (biased != 0) {
+    mantissa |= std::uint64_t{1} << kFractionBits;
+    exponent = biased - kExponentBias;
+  }
+  // amount = mantissa * 2^exponent; the hundredfold mantissa fits 60 bits.
+  const std::uint64_t product = mantissa * kHundred;
+
+  std::uint64_t magnitude;
+  if (exponent >= 0) {
+    if (product != 0 && std::bit_width(product) + exponent > 64) throw InvalidFloatOperation();
+    magnitude = product << exponent;
+  } else {
+    magnitude = ShiftRightRoundingEven(product, -exponent);
+  }
+  const std::uint64_t limit = negative ? kSignBit : kSignBit - 1;
+  if (magnitude > limit) throw InvalidFloatOperation();
+  return negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
+}
+
+void AppendAmountText(double amount, char decimal_separator, std::string& out) {
+  const std::int64_t hundredths = RoundedHundredfold(amount);
+  if (hundredths == 0) {
+    out.push_back('0');
+    return;
+  }
+  const std::uint64_t magnitude =
+      hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
+  if (hundredths < 0) out.push_back('-');
+
+  if (magnitude < kExactLimit) {
+    AppendFixed(ExactQuotient(magnitude), decimal_separator, out);
+    return;
+  }
+  const DecimalText text = RoundedQuotient(magnitude);
+  if (text.point > kMaxIntegerDigits) {
+    AppendScientific(text, decimal_separator, out);
+  } else {
+    AppendFixed(text, decimal_separator, out);
+  }
+}
+
+std::string AmountText(double amount, char decimal_separator) {
+  std::string text;
+  AppendAmountText(amount, decimal_separator, text);
+  return text;
+}
+
+}  // namespace kestra
