@@ -124,7 +124,9 @@ TEST_F(Extraction, RangesThatEndInAnIoError) {
     EXPECT_EQ(test::ReadFile(fresh.File("KASA.ORG")), source);
     const std::vector<char> written = test::ReadFile(path);
     EXPECT_EQ(written.size(), c.records_written * kCashLength);
-    if (c.records_written > 0) EXPECT_EQ(written, Records(source, c.from, c.from + c.records_written - 1));
+    if (c.records_written > 0) {
+      EXPECT_EQ(written, Records(source, c.from, c.from + c.records_written - 1));
+    }
   }
 }
 
