@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Builds and runs the benchmarks (about 2 GB of scratch files under /var/tmp).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/deps.sh
+tools/build.sh
+build/bench/bench_extract
+build/bench/bench_listing
