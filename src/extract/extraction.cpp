@@ -12,7 +12,7 @@
 namespace kestra {
 namespace {
 
-constexpr std::size_t kCopyBlockBytes = 4u << 20;
+constexpr std::size_t kCopyBlockBytes = 1u << 20;
 constexpr const char* kErrorTitle = "Straszny Error";
 
 Message BackupExists(const std::string& backup_path) {
@@ -42,7 +42,7 @@ Message Saved(const std::string& output_path) {
 void CopyRecords(RecordFile& source, RecordFile& output, std::int64_t count,
                  const ProgressFn& progress) {
   const std::uint32_t length = source.record_length();
-  const std::size_t block = std::max<std::size_t>(1, kCopyBlockBytes / length);
+  const std::size_t block = RecordsPerBlock(length, kCopyBlockBytes);
   std::vector<char> buffer(std::min<std::int64_t>(block, count) * length);
   std::int64_t done = 0;
   while (done < count) {

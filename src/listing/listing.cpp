@@ -47,7 +47,7 @@ void ListRecords(const ListingRequest& request, RowStore& rows, const ProgressFn
   // Records are read a block at a time; a block that comes back short is
   // followed by a read of the single record where it stopped, so that the
   // listing ends with that record's own error.
-  const std::size_t block = std::max<std::size_t>(1, kReadBlockBytes / length);
+  const std::size_t block = RecordsPerBlock(length, kReadBlockBytes);
   std::vector<std::uint8_t> buffer(block * length);
   CellTexts cells;
   auto add_row = [&](const std::uint8_t* record) {

@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <algorithm>
 #include <limits>
+#include <numeric>
 #include <utility>
 
 #include "platform/errors.h"
@@ -57,6 +59,13 @@ off_t ByteOffset(std::int64_t record, std::uint32_t length) {
 }
 
 }  // namespace
+
+std::size_t RecordsPerBlock(std::uint32_t record_length, std::size_t target_bytes) {
+  constexpr std::size_t kPage = 4096;
+  const std::size_t per_page_run = kPage / std::gcd<std::size_t>(record_length, kPage);
+  const std::size_t run_bytes = per_page_run * record_length;
+  return std::max<std::size_t>(1, target_bytes / run_bytes) * per_page_run;
+}
 
 RecordFile::RecordFile(int fd, std::uint32_t record_length) : fd_(fd), length_(record_length) {}
 

@@ -11,6 +11,11 @@ namespace kestra {
 // (64-bit: files over 4 GiB work); bytes after the last whole record belong
 // to no record.  Every failure throws IoError.  The destructor closes a file
 // that is still open without reporting anything; Close() reports.
+// How many records to move in one read or write of about `target_bytes`:
+// a whole number of records that is also a whole number of 4 KiB pages, so
+// that every block after the first starts on a page boundary.
+std::size_t RecordsPerBlock(std::uint32_t record_length, std::size_t target_bytes);
+
 class RecordFile {
  public:
   // An existing file.  A file without any write permission bit counts as

@@ -222,3 +222,18 @@ TEST(RecordFile, FullDiskKeepsWholeRecordsAndSaysDiskFull) {
 
 }  // namespace
 }  // namespace kestra
+
+namespace kestra {
+namespace {
+
+TEST(RecordFile, BlocksAreWholeRecordsAndWholePages) {
+  for (const std::uint32_t length : {131u, 300u, 473u, 4096u, 5042u, 10240u, 9440u}) {
+    const std::size_t records = RecordsPerBlock(length, 1u << 20);
+    EXPECT_GE(records, 1u) << length;
+    EXPECT_EQ(records * length % 4096, 0u) << length;
+    EXPECT_LE(records * length, std::max<std::size_t>(1u << 20, 4096u * length)) << length;
+  }
+}
+
+}  // namespace
+}  // namespace kestra
