@@ -81,10 +81,16 @@ std::optional<double> TRxCalcEdit::NumberInText(const QString& text) const {
 
 void TRxCalcEdit::Show(double value) {
   // The bare digits while edited, the grouped value otherwise.
-  QLocale shown = locale();
-  if (hasFocus()) shown.setNumberOptions(QLocale::OmitGroupSeparator);
-  else shown.setNumberOptions(shown.numberOptions() & ~QLocale::OmitGroupSeparator);
-  accepted_text_ = shown.toString(value, 'f', 0);
+  QString digits = QString::number(std::fabs(value), 'f', 0);
+  const QLocale shown = locale();
+  if (!hasFocus() && !(shown.numberOptions() & QLocale::OmitGroupSeparator)) {
+    // Groups of three throughout, as the regional settings of Windows
+    // show them ("1 234", not "1234").
+    for (qsizetype at = digits.size() - 3; at > 0; at -= 3) {
+      digits.insert(at, shown.groupSeparator());
+    }
+  }
+  accepted_text_ = value < 0 ? QLatin1Char('-') + digits : digits;
   setText(accepted_text_);
 }
 
