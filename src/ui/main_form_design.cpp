@@ -164,6 +164,7 @@ void BuildGrid(Ui_TForm1& ui, Panel* pnl_4) {
   ui.grd_1->setSelectionBehavior(QAbstractItemView::SelectRows);
   ui.grd_1->setSelectionMode(QAbstractItemView::ContiguousSelection);
   ui.grd_1->setShowGrid(true);
+  ui.grd_1->setTabKeyNavigation(false);  // Tab leaves the grid
   ui.grd_1->setWordWrap(false);
   ui.grd_1->setTextElideMode(Qt::ElideNone);
   ui.grd_1->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
