@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <iomanip>
 #include <limits>
 #include <random>
 #include <string>
@@ -17,11 +18,15 @@ struct AmountCase {
   const char* expected;  // with a comma as the decimal separator
 };
 
+void PrintTo(const AmountCase& c, std::ostream* os) {
+  *os << std::setprecision(17) << c.amount << " -> " << c.expected;
+}
+
 class AmountTexts : public ::testing::TestWithParam<AmountCase> {};
 
 TEST_P(AmountTexts, Formats) {
   const AmountCase& c = GetParam();
-  EXPECT_EQ(AmountText(c.amount, ','), c.expected) << std::hexfloat << c.amount;
+  EXPECT_EQ(AmountText(c.amount, ','), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "model/date_text.h"
@@ -12,6 +13,11 @@ struct DateCase {
   char separator;
   const char* expected;
 };
+
+void PrintTo(const DateCase& c, std::ostream* os) {
+  *os << int{c.date.day} << "/" << int{c.date.month} << "/" << c.date.year << " '" << c.separator
+      << "' -> " << c.expected;
+}
 
 class DateCellTexts : public ::testing::TestWithParam<DateCase> {};
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <stdexcept>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -155,6 +156,8 @@ struct ConversionCase {
   std::string input;
   std::string expected;
 };
+
+void PrintTo(const ConversionCase& c, std::ostream* os) { *os << c.what; }
 
 class ConversionCases : public PolishLetters,
                         public ::testing::WithParamInterface<ConversionCase> {};
