@@ -68,6 +68,7 @@ void ListRecords(const ListingRequest& request, RowStore& rows, const ProgressFn
     }
     if (progress) progress(static_cast<std::int64_t>(rows.RowCount()), total);
   }
+  rows.ShrinkToFit();
   file.Close();
 }
 

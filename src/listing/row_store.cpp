@@ -13,25 +13,38 @@ constexpr std::size_t kMaxCell = std::numeric_limits<std::uint16_t>::max();
 }  // namespace
 
 void RowStore::Clear() {
-  blocks_.clear();
   rows_.clear();
+  for (Block& block : blocks_) block.used = 0;
+  filling_ = 0;
+}
+
+void RowStore::ShrinkToFit() {
+  const std::size_t in_use = rows_.empty() ? 0 : filling_ + 1;
+  blocks_.resize(std::min(blocks_.size(), in_use));
   rows_.shrink_to_fit();
 }
 
 void RowStore::Reserve(std::size_t rows) { rows_.reserve(rows); }
 
 char* RowStore::Room(std::size_t bytes, std::uint32_t& block, std::uint32_t& offset) {
-  if (blocks_.empty() || blocks_.back().size - blocks_.back().used < bytes) {
+  while (filling_ < blocks_.size() && blocks_[filling_].size - blocks_[filling_].used < bytes) {
+    if (blocks_[filling_].used == 0) {
+      blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(filling_));  // too small to use
+    } else {
+      ++filling_;
+    }
+  }
+  if (filling_ == blocks_.size()) {
     Block fresh;
     fresh.size = std::max(kBlockBytes, bytes);
     fresh.data = std::make_unique_for_overwrite<char[]>(fresh.size);
     blocks_.push_back(std::move(fresh));
   }
-  Block& last = blocks_.back();
-  block = static_cast<std::uint32_t>(blocks_.size() - 1);
-  offset = static_cast<std::uint32_t>(last.used);
-  last.used += bytes;
-  return last.data.get() + offset;
+  Block& target = blocks_[filling_];
+  block = static_cast<std::uint32_t>(filling_);
+  offset = static_cast<std::uint32_t>(target.used);
+  target.used += bytes;
+  return target.data.get() + offset;
 }
 
 void RowStore::Append(std::string_view number, std::string_view date, std::string_view name) {

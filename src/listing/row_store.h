@@ -17,7 +17,10 @@ class RowStore {
  public:
   static constexpr int kColumnCount = 4;  // "nr kol.", "numer dok.", "z dnia", "firma"
 
+  // Empties the store; its memory is kept for the next rows.
   void Clear();
+  // Gives back the memory that the rows do not use.
+  void ShrinkToFit();
   void Reserve(std::size_t rows);
   void Append(std::string_view number, std::string_view date, std::string_view name);
 
@@ -44,6 +47,7 @@ class RowStore {
   char* Room(std::size_t bytes, std::uint32_t& block, std::uint32_t& offset);
 
   std::vector<Block> blocks_;
+  std::size_t filling_ = 0;  // index of the block being filled; blocks after it are spare
   std::vector<RowRef> rows_;
 };
 

@@ -156,5 +156,22 @@ TEST(RowStore, KeepsCellsOfManyRowsApart) {
   EXPECT_EQ(rows.RowCount(), 0u);
 }
 
+TEST(RowStore, ReusesItsMemoryAfterClearAndGivesBackWhatIsSpare) {
+  RowStore rows;
+  const std::string name(200, 'n');
+  for (int r = 0; r < 60000; ++r) rows.Append(std::to_string(r), "d", name);
+  const std::size_t big = rows.MemoryBytes();
+  rows.Clear();
+  for (int r = 0; r < 100; ++r) rows.Append("x" + std::to_string(r), "", "short");
+  EXPECT_EQ(rows.Cell(99, 1), "x99");
+  EXPECT_EQ(rows.Cell(0, 3), "short");
+  EXPECT_EQ(rows.MemoryBytes(), big);
+  rows.ShrinkToFit();
+  EXPECT_LT(rows.MemoryBytes(), big / 2);
+  EXPECT_EQ(rows.Cell(42, 1), "x42");
+  rows.Append("po", "zmniejszeniu", name);
+  EXPECT_EQ(rows.Cell(100, 2), "zmniejszeniu");
+}
+
 }  // namespace
 }  // namespace kestra
