@@ -3,6 +3,8 @@
 // The main window with its dialogs answered by the test, and a folder for
 // the test's files.
 
+#include <QComboBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
