@@ -5,9 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 
 #include "ui/design_fonts.h"
+#include "ui/glyphs.h"
 
 namespace kestra {
 namespace {
@@ -69,8 +69,7 @@ Tfrm_about::Tfrm_about(QWidget* parent)
   Label5->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label5->setWordWrap(true);
 
-  BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton),
-                            QStringLiteral("OK"), this);
+  BitBtn1 = new QPushButton(OkGlyph(), QStringLiteral("OK"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setGeometry(112, 280, 75, 25);
   BitBtn1->setDefault(true);

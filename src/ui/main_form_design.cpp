@@ -16,11 +16,11 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
 #include "ui/design_fonts.h"
+#include "ui/glyphs.h"
 #include "ui/listing_model.h"
 #include "ui/panel.h"
 #include "ui/rx_calc_edit.h"
@@ -65,9 +65,8 @@ TRxCalcEdit* RangeField(QWidget* parent, const char* name, int left, int top) {
 }
 
 QPushButton* Button(QWidget* parent, const char* name, const QString& caption, const QRect& box,
-                    QStyle::StandardPixmap glyph = QStyle::SP_CustomBase) {
-  auto* button = Named(new QPushButton(caption, parent), name);
-  if (glyph != QStyle::SP_CustomBase) button->setIcon(parent->style()->standardIcon(glyph));
+                    const QIcon& glyph = QIcon()) {
+  auto* button = Named(new QPushButton(glyph, caption, parent), name);
   button->setGeometry(box);
   return button;
 }
@@ -88,7 +87,7 @@ void BuildTopBand(Ui_TForm1& ui, QWidget* pnl_1) {
   ui.cbb_1->setGeometry(112, 57, 265, ui.cbb_1->sizeHint().height());
 
   ui.btn_1 = Button(pnl_1, "btn_1", QStringLiteral("Otwórz zbiór"), QRect(5, 88, 108, 25),
-                    QStyle::SP_DialogOkButton);
+                    OkGlyph());
   ui.lbl_3 = AutoLabel(pnl_1, "lbl_3", QStringLiteral("bieżący zbiór:"), 119, 92);
   ui.lbl_FielName = AutoLabel(pnl_1, "lbl_FielName", QStringLiteral("<brak>"), 207, 92, true);
   // The path may be long: the label reaches past the window's edge, which
@@ -145,9 +144,9 @@ void BuildActionPanel(Ui_TForm1& ui, Panel* pnl_2) {
   ui.lbl_6 = AutoLabel(pnl_2, "lbl_6", QStringLiteral("zapisz do pliku:"), 24, 168);
   ui.ed_NewFileName = EditBox(pnl_2, "ed_NewFileName", 24, 184, 153);
   ui.btn_2 = Button(pnl_2, "btn_2", QStringLiteral("GOŁ"), QRect(24, 216, 153, 25),
-                    QStyle::SP_DialogOkButton);
+                    OkGlyph());
   ui.btn_5 = Button(pnl_2, "btn_5", QStringLiteral("O programie"), QRect(24, 264, 153, 25),
-                    QStyle::SP_DialogHelpButton);
+                    HelpGlyph());
 }
 
 void BuildGrid(Ui_TForm1& ui, Panel* pnl_4) {
