@@ -62,17 +62,20 @@ struct DecimalText {
   int point = 0;
 };
 
-void SetDigits(std::uint64_t value, DecimalText& text) {
-  text.count = static_cast<int>(
+// Writes the digits of `value` without its trailing zeros; returns how many
+// digits it has with them.
+int SetDigits(std::uint64_t value, DecimalText& text) {
+  const int all = static_cast<int>(
       std::to_chars(text.digits, text.digits + sizeof text.digits, value).ptr - text.digits);
+  text.count = all;
   while (text.count > 1 && text.digits[text.count - 1] == '0') --text.count;
+  return all;
 }
 
 // The exact quotient of hundredths below 10^15.
 DecimalText ExactQuotient(std::uint64_t hundredths) {
   DecimalText text;
-  SetDigits(hundredths, text);
-  text.point = DecimalDigitCount(hundredths) - 2;
+  text.point = SetDigits(hundredths, text) - 2;
   return text;
 }
 
