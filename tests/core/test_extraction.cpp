@@ -41,6 +41,15 @@ class Extraction : public ::testing::Test {
 
   ExtractionOutcome Run() { return ExtractRange(request); }
 
+  // The same source written afresh at `path` and cut to from..to.
+  ExtractionOutcome RunOnCopyAt(const std::string& path, std::int32_t from, std::int32_t to) {
+    test::WriteFile(path, source);
+    request.current_path = path;
+    request.from = from;
+    request.to = to;
+    return Run();
+  }
+
   TempDir dir;
   std::vector<char> source;
   ExtractionRequest request;
@@ -83,11 +92,7 @@ TEST_F(Extraction, RangesThatEndInSuccess) {
     SCOPED_TRACE(testing::Message() << c.from << ".." << c.to);
     TempDir fresh;
     const std::string path = fresh.File("KASA.DAT");
-    test::WriteFile(path, source);
-    request.current_path = path;
-    request.from = c.from;
-    request.to = c.to;
-    const ExtractionOutcome outcome = Run();
+    const ExtractionOutcome outcome = RunOnCopyAt(path, c.from, c.to);
     ASSERT_TRUE(outcome.message);
     EXPECT_EQ(outcome.message->flags, 64);
     const std::vector<char> expected =
@@ -113,11 +118,7 @@ TEST_F(Extraction, RangesThatEndInAnIoError) {
     SCOPED_TRACE(testing::Message() << c.from << ".." << c.to);
     TempDir fresh;
     const std::string path = fresh.File("KASA.DAT");
-    test::WriteFile(path, source);
-    request.current_path = path;
-    request.from = c.from;
-    request.to = c.to;
-    const ExtractionOutcome outcome = Run();
+    const ExtractionOutcome outcome = RunOnCopyAt(path, c.from, c.to);
     EXPECT_FALSE(outcome.message);
     ASSERT_TRUE(outcome.error);
     EXPECT_EQ(outcome.error->code(), c.code);
