@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <climits>
+#include <utility>
 
 namespace kestra {
 
@@ -63,11 +64,12 @@ Qt::ItemFlags ListingModel::flags(const QModelIndex& index) const {
   return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
 }
 
-void ListingModel::BeginListing() {
+RowStore ListingModel::BeginListing() {
   beginResetModel();
-  rows_ = RowStore();
+  RowStore old_rows = std::exchange(rows_, RowStore());
   empty_rows_ = 1;
   endResetModel();
+  return old_rows;
 }
 
 void ListingModel::ShowRows(RowStore rows, bool trailing_row) {

@@ -30,9 +30,9 @@ class ListingModel : public QAbstractTableModel {
                      int role = Qt::EditRole) override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-  // A listing begins: the old rows go, one empty row stands for the record
-  // being listed.
-  void BeginListing();
+  // A listing begins: the old rows go (handed back, so that the listing can
+  // reuse their room), one empty row stands for the record being listed.
+  RowStore BeginListing();
   // Shows the rows of a listing; `trailing_row` adds the empty row that a
   // listing ended by an error leaves behind.
   void ShowRows(RowStore rows, bool trailing_row);

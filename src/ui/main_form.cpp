@@ -118,8 +118,8 @@ void TForm1::btn_1Click() {
   ed_NewFileName->setText(FileText(output_name));
   ed_OldFileName->setText(FileText(ProposedBackupName(output_name)));
 
-  cells_->BeginListing();
-  RowStore rows;
+  RowStore rows = cells_->BeginListing();
+  rows.Clear();  // its room is kept for this listing
   try {
     ProgressIndicator progress(this, QStringLiteral("Odczytano rekordów: %1 z %2"));
     ListRecords(ListingRequest{path, kind, profile_, RegionalFromLocale(QLocale())}, rows,
