@@ -1,5 +1,7 @@
 #include "ui/dialogs.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -36,7 +38,14 @@ void ScreenDialogs::ShowMessage(QWidget* parent, const Message& message) {
 }
 
 bool ScreenDialogs::ExecuteOpenDialog(QFileDialog& dialog) {
-  return dialog.exec() == QDialog::Accepted;
+  const bool chosen = dialog.exec() == QDialog::Accepted;
+  // A name typed quickly and confirmed with Enter can leave the name
+  // completion's list up after the dialog has gone, where it would swallow
+  // the next click.
+  for (QCompleter* completer : dialog.findChildren<QCompleter*>()) {
+    if (completer->popup()) completer->popup()->hide();
+  }
+  return chosen;
 }
 
 Dialogs& DefaultDialogs() {

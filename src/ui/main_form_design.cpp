@@ -241,6 +241,8 @@ void Ui_TForm1::SetupUi(QMainWindow* form) {
   od_1->setFileMode(QFileDialog::ExistingFile);
   od_1->setAcceptMode(QFileDialog::AcceptOpen);
   od_1->setWindowTitle(QStringLiteral("Otwórz"));
+  // The entries show their descriptions only, as on Windows.
+  od_1->setOption(QFileDialog::HideNameFilterDetails);
   // Names are matched as Windows users expect: without regard to case.
   od_1->setFilter(od_1->filter() & ~QDir::CaseSensitive);
 
