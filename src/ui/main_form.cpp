@@ -46,6 +46,17 @@ std::int32_t RecordNumber(double value) {
   return static_cast<std::int32_t>(whole);
 }
 
+// The entry of the open dialog's filter list that is selected.  The dialog
+// names it by its description alone, since it hides the patterns.
+int SelectedFilterIndex(const QFileDialog& dialog) {
+  const QString selected = dialog.selectedNameFilter();
+  const QStringList filters = dialog.nameFilters();
+  for (int i = 0; i < filters.size(); ++i) {
+    if (filters[i] == selected || filters[i].section(QStringLiteral(" ("), 0, 0) == selected) return i;
+  }
+  return 0;
+}
+
 }  // namespace
 
 TForm1::TForm1(Profile profile, Dialogs* dialogs, QWidget* parent)
@@ -104,7 +115,7 @@ void TForm1::btn_1Click() {
   const int kind = cbb_1->currentIndex();
   SetKindFilter(static_cast<std::uint8_t>(kind));
   if (!dialogs_->ExecuteOpenDialog(*od_1)) return;
-  last_filter_index_ = std::max<int>(0, od_1->nameFilters().indexOf(od_1->selectedNameFilter()));
+  last_filter_index_ = SelectedFilterIndex(*od_1);
 
   lbl_FielName->setText(od_1->selectedFiles().value(0));
   const std::string path = FileName(lbl_FielName->text());
