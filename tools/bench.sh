@@ -6,3 +6,4 @@ tools/deps.sh
 tools/build.sh
 build/bench/bench_extract
 build/bench/bench_listing
+QT_QPA_PLATFORM=offscreen build/bench/bench_window_listing

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages KESTRA builds and tests with, when missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev)
+# Extra package names may be given as arguments (the screenshots want xvfb).
+packages=(cmake g++ make qt6-base-dev libgtest-dev libbenchmark-dev fonts-liberation "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -7,6 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
+tools/deps.sh xvfb xauth
 cmake -S . -B "$build" >/dev/null
 cmake --build "$build" -j2 --target kestra_screenshots kestra_samples
 samples=$(mktemp -d)

@@ -9,9 +9,3 @@ foreach(program kestra_std kestra_ue)
   install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/${program}.desktop DESTINATION share/applications)
 endforeach()
 target_compile_definitions(kestra_ue PRIVATE KESTRA_PROFILE_B)
-
-# Shows the windows and saves their pictures for the documentation
-# (tools/screenshots.sh).
-find_package(Qt6 6.2 REQUIRED COMPONENTS Test)
-add_executable(kestra_screenshots ${PROJECT_SOURCE_DIR}/tools/screenshots/screenshots.cpp)
-target_link_libraries(kestra_screenshots PRIVATE kestra_ui Qt6::Test)

@@ -2,7 +2,7 @@
 // in the main window and prints how long the listing took and how long the
 // grid then took to show its first rows and its last ones.
 //
-//   ui_listing_bench [records]        (1,000,000 by default)
+//   bench_window_listing [records]        (1,000,000 by default)
 
 #include <QApplication>
 #include <QElapsedTimer>
