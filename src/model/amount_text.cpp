@@ -1,5 +1,6 @@
 #include "model/amount_text.h"
 
+#include <algorithm>
 #include <bit>
 #include <cassert>
 #include <charconv>
@@ -149,33 +150,43 @@ DecimalText RoundedQuotient(std::uint64_t hundredths) {
   return text;
 }
 
-void AppendFixed(const DecimalText& text, char separator, std::string& out) {
+char* WriteFixed(const DecimalText& text, char separator, char* out) {
   if (text.point <= 0) {
-    out.push_back('0');
-    out.push_back(separator);
-    out.append(static_cast<std::size_t>(-text.point), '0');
-    out.append(text.digits, static_cast<std::size_t>(text.count));
-    return;
+    *out++ = '0';
+    *out++ = separator;
+    out = std::fill_n(out, -text.point, '0');
+    return std::copy_n(text.digits, text.count, out);
   }
   const int whole = text.point < text.count ? text.point : text.count;
-  out.append(text.digits, static_cast<std::size_t>(whole));
+  out = std::copy_n(text.digits, whole, out);
   if (text.point > text.count) {
-    out.append(static_cast<std::size_t>(text.point - text.count), '0');
+    out = std::fill_n(out, text.point - text.count, '0');
   } else if (text.point < text.count) {
-    out.push_back(separator);
-    out.append(text.digits + whole, static_cast<std::size_t>(text.count - whole));
+    *out++ = separator;
+    out = std::copy_n(text.digits + whole, text.count - whole, out);
   }
+  return out;
 }
 
-void AppendScientific(const DecimalText& text, char separator, std::string& out) {
-  out.push_back(text.digits[0]);
+char* WriteScientific(const DecimalText& text, char separator, char* out) {
+  *out++ = text.digits[0];
   if (text.count > 1) {
-    out.push_back(separator);
-    out.append(text.digits + 1, static_cast<std::size_t>(text.count - 1));
+    *out++ = separator;
+    out = std::copy_n(text.digits + 1, text.count - 1, out);
   }
-  out.push_back('E');
-  char exponent[8];
-  out.append(exponent, std::to_chars(exponent, exponent + sizeof exponent, text.point - 1).ptr);
+  *out++ = 'E';
+  return std::to_chars(out, out + 8, text.point - 1).ptr;
+}
+
+// The text of a nonzero number of hundredths; `out` has room for 32.
+char* WriteHundredths(std::int64_t hundredths, char separator, char* out) {
+  const std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths)
+                                                 : static_cast<std::uint64_t>(hundredths);
+  if (hundredths < 0) *out++ = '-';
+  if (magnitude < kExactLimit) return WriteFixed(ExactQuotient(magnitude), separator, out);
+  const DecimalText text = RoundedQuotient(magnitude);
+  if (text.point > kMaxIntegerDigits) return WriteScientific(text, separator, out);
+  return WriteFixed(text, separator, out);
 }
 
 }  // namespace
@@ -214,20 +225,9 @@ void AppendAmountText(double amount, char decimal_separator, std::string& out) {
     out.push_back('0');
     return;
   }
-  const std::uint64_t magnitude =
-      hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths) : static_cast<std::uint64_t>(hundredths);
-  if (hundredths < 0) out.push_back('-');
-
-  if (magnitude < kExactLimit) {
-    AppendFixed(ExactQuotient(magnitude), decimal_separator, out);
-    return;
-  }
-  const DecimalText text = RoundedQuotient(magnitude);
-  if (text.point > kMaxIntegerDigits) {
-    AppendScientific(text, decimal_separator, out);
-  } else {
-    AppendFixed(text, decimal_separator, out);
-  }
+  // Written whole first, then appended at once.
+  char text[32];
+  out.append(text, WriteHundredths(hundredths, decimal_separator, text));
 }
 
 std::string AmountText(double amount, char decimal_separator) {

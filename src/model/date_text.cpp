@@ -23,7 +23,27 @@ void AppendRightAligned(unsigned value, int width, std::string& out) {
 
 }  // namespace
 
+// Two decimal digits of a value below 100.
+void WriteTwoDigits(unsigned value, char* out) {
+  out[0] = static_cast<char>('0' + value / 10);
+  out[1] = static_cast<char>('0' + value % 10);
+}
+
 void AppendDateCellText(PackedDate date, char separator, std::string& out) {
+  if (date.day < 100 && date.month < 100 && date.year < 10000) {
+    // The common case: ten characters, every blank of them a zero (the
+    // separator too, should it be a blank).
+    const char sep = separator == ' ' ? '0' : separator;
+    char text[10];
+    WriteTwoDigits(date.day, text);
+    text[2] = sep;
+    WriteTwoDigits(date.month, text + 3);
+    text[5] = sep;
+    WriteTwoDigits(date.year / 100, text + 6);
+    WriteTwoDigits(date.year % 100, text + 8);
+    out.append(text, sizeof text);
+    return;
+  }
   const std::size_t start = out.size();
   AppendRightAligned(date.day, kDayWidth, out);
   out.push_back(separator);

@@ -38,8 +38,12 @@ INSTANTIATE_TEST_SUITE_P(
         DateCase{{200, 200, 5}, '-', "200-200-00 5"}, DateCase{{255, 1, 2024}, '-', "255-01-2024"},
         DateCase{{1, 200, 7}, '-', "01-200-0007"}, DateCase{{31, 2, 65535}, '-', "31-02-65535"},
         DateCase{{255, 255, 65535}, '.', "255.255.65535"},
+        // Either side of two-digit days and months and four-digit years.
+        DateCase{{99, 99, 9999}, '-', "99-99-9999"}, DateCase{{100, 1, 2004}, '-', "100-01-2004"},
+        DateCase{{5, 100, 2004}, '-', "05-100-2004"}, DateCase{{5, 3, 10000}, '-', "05-03-10000"},
+        DateCase{{200, 7, 10000}, '-', "200-07-10000"},
         // A blank separator is a blank like any other.
-        DateCase{{9, 9, 9}, ' ', "0900900009"}));
+        DateCase{{9, 9, 9}, ' ', "0900900009"}, DateCase{{100, 2, 2004}, ' ', "10000202004"}));
 
 TEST(DateCellText, AppendsAfterWhatIsThere) {
   // Blanks already in the text are not part of the date's ten characters.
