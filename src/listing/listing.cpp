@@ -49,10 +49,10 @@ void ListRecords(const ListingRequest& request, RowStore& rows, const ProgressFn
   // listing ends with that record's own error.
   const std::size_t block = RecordsPerBlock(length, kReadBlockBytes);
   std::vector<std::uint8_t> buffer(block * length);
-  CellTexts cells;
+  const CellWriter cells(request.profile, request.kind, request.regional);
   auto add_row = [&](const std::uint8_t* record) {
-    BuildCellTexts(request.profile, request.kind, {record, length}, request.regional, cells);
-    rows.Append(cells.number, cells.date, cells.name);
+    const CellLengths written = cells.Write({record, length}, rows.RowRoom(cells.MaxBytes()));
+    rows.AddRow(written.number, written.date, written.name);
   };
 
   for (;;) {

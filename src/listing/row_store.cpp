@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <stdexcept>
 
 namespace kestra {
 namespace {
@@ -26,8 +27,9 @@ void RowStore::ShrinkToFit() {
 
 void RowStore::Reserve(std::size_t rows) { rows_.reserve(rows); }
 
-char* RowStore::Room(std::size_t bytes, std::uint32_t& block, std::uint32_t& offset) {
-  while (filling_ < blocks_.size() && blocks_[filling_].size - blocks_[filling_].used < bytes) {
+char* RowStore::RowRoom(std::size_t max_bytes) {
+  while (filling_ < blocks_.size() &&
+         blocks_[filling_].size - blocks_[filling_].used < max_bytes) {
     if (blocks_[filling_].used == 0) {
       blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(filling_));  // too small to use
     } else {
@@ -36,28 +38,39 @@ char* RowStore::Room(std::size_t bytes, std::uint32_t& block, std::uint32_t& off
   }
   if (filling_ == blocks_.size()) {
     Block fresh;
-    fresh.size = std::max(kBlockBytes, bytes);
+    fresh.size = std::max(kBlockBytes, max_bytes);
     fresh.data = std::make_unique_for_overwrite<char[]>(fresh.size);
     blocks_.push_back(std::move(fresh));
   }
   Block& target = blocks_[filling_];
-  block = static_cast<std::uint32_t>(filling_);
-  offset = static_cast<std::uint32_t>(target.used);
-  target.used += bytes;
-  return target.data.get() + offset;
+  return target.data.get() + target.used;
+}
+
+void RowStore::AddRow(std::size_t number, std::size_t date, std::size_t name) {
+  if (number > kMaxCell || date > kMaxCell || name > kMaxCell) {
+    throw std::length_error("a listing cell is longer than 65,535 bytes");
+  }
+  if (filling_ >= blocks_.size() ||
+      number + date + name > blocks_[filling_].size - blocks_[filling_].used) {
+    throw std::logic_error("a row was added beyond the room given for it");
+  }
+  Block& target = blocks_[filling_];
+  rows_.push_back(RowRef{static_cast<std::uint32_t>(filling_),
+                         static_cast<std::uint32_t>(target.used),
+                         {static_cast<std::uint16_t>(number), static_cast<std::uint16_t>(date),
+                          static_cast<std::uint16_t>(name)}});
+  target.used += number + date + name;
 }
 
 void RowStore::Append(std::string_view number, std::string_view date, std::string_view name) {
   const std::string_view cells[3] = {number.substr(0, kMaxCell), date.substr(0, kMaxCell),
                                      name.substr(0, kMaxCell)};
-  RowRef ref{};
-  char* out = Room(cells[0].size() + cells[1].size() + cells[2].size(), ref.block, ref.offset);
-  for (int i = 0; i < 3; ++i) {
-    std::memcpy(out, cells[i].data(), cells[i].size());
-    out += cells[i].size();
-    ref.length[i] = static_cast<std::uint16_t>(cells[i].size());
+  char* out = RowRoom(cells[0].size() + cells[1].size() + cells[2].size());
+  for (const std::string_view cell : cells) {
+    std::memcpy(out, cell.data(), cell.size());
+    out += cell.size();
   }
-  rows_.push_back(ref);
+  AddRow(cells[0].size(), cells[1].size(), cells[2].size());
 }
 
 std::string_view RowStore::Cell(std::size_t row, int column) const {

@@ -24,6 +24,12 @@ class RowStore {
   void Reserve(std::size_t rows);
   void Append(std::string_view number, std::string_view date, std::string_view name);
 
+  // Room for the cells of the next row, `max_bytes` of them, valid until
+  // the next change to the store.  AddRow adds the row whose three cells
+  // were written there one after another; each is at most 65,535 bytes.
+  char* RowRoom(std::size_t max_bytes);
+  void AddRow(std::size_t number, std::size_t date, std::size_t name);
+
   std::size_t RowCount() const { return rows_.size(); }
   // Column 1 number, 2 date, 3 name; column 0 (the record number) is empty.
   std::string_view Cell(std::size_t row, int column) const;
@@ -44,7 +50,6 @@ class RowStore {
     std::size_t used = 0;
   };
 
-  char* Room(std::size_t bytes, std::uint32_t& block, std::uint32_t& offset);
 
   std::vector<Block> blocks_;
   std::size_t filling_ = 0;  // index of the block being filled; blocks after it are spare

@@ -73,13 +73,6 @@ int SetDigits(std::uint64_t value, DecimalText& text) {
   return all;
 }
 
-// The exact quotient of hundredths below 10^15.
-DecimalText ExactQuotient(std::uint64_t hundredths) {
-  DecimalText text;
-  text.point = SetDigits(hundredths, text) - 2;
-  return text;
-}
-
 // hundredths / 100 rounded to a 64-bit mantissa (nearest, halfway to even):
 // the value is mantissa / 2^shift, with the mantissa's top bit set.
 struct ExtendedQuotient {
@@ -178,12 +171,25 @@ char* WriteScientific(const DecimalText& text, char separator, char* out) {
   return std::to_chars(out, out + 8, text.point - 1).ptr;
 }
 
-// The text of a nonzero number of hundredths; `out` has room for 32.
+// The exact quotient of hundredths below 10^15: the whole part, then the
+// fraction without its trailing zero, if it is not zero.
+char* WriteExact(std::uint64_t hundredths, char separator, char* out) {
+  out = std::to_chars(out, out + kMaxIntegerDigits, hundredths / kHundred).ptr;
+  const auto fraction = static_cast<unsigned>(hundredths % kHundred);
+  if (fraction == 0) return out;
+  *out++ = separator;
+  *out++ = static_cast<char>('0' + fraction / 10);
+  if (fraction % 10 != 0) *out++ = static_cast<char>('0' + fraction % 10);
+  return out;
+}
+
+// The text of a nonzero number of hundredths; `out` has room for
+// kMaxAmountTextLength characters.
 char* WriteHundredths(std::int64_t hundredths, char separator, char* out) {
   const std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths)
                                                  : static_cast<std::uint64_t>(hundredths);
   if (hundredths < 0) *out++ = '-';
-  if (magnitude < kExactLimit) return WriteFixed(ExactQuotient(magnitude), separator, out);
+  if (magnitude < kExactLimit) return WriteExact(magnitude, separator, out);
   const DecimalText text = RoundedQuotient(magnitude);
   if (text.point > kMaxIntegerDigits) return WriteScientific(text, separator, out);
   return WriteFixed(text, separator, out);
@@ -219,15 +225,18 @@ std::int64_t RoundedHundredfold(double amount) {
   return negative ? static_cast<std::int64_t>(0 - magnitude) : static_cast<std::int64_t>(magnitude);
 }
 
-void AppendAmountText(double amount, char decimal_separator, std::string& out) {
+char* WriteAmountText(double amount, char decimal_separator, char* out) {
   const std::int64_t hundredths = RoundedHundredfold(amount);
   if (hundredths == 0) {
-    out.push_back('0');
-    return;
+    *out = '0';
+    return out + 1;
   }
-  // Written whole first, then appended at once.
-  char text[32];
-  out.append(text, WriteHundredths(hundredths, decimal_separator, text));
+  return WriteHundredths(hundredths, decimal_separator, out);
+}
+
+void AppendAmountText(double amount, char decimal_separator, std::string& out) {
+  char text[kMaxAmountTextLength];
+  out.append(text, WriteAmountText(amount, decimal_separator, text));
 }
 
 std::string AmountText(double amount, char decimal_separator) {

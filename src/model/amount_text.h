@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -22,5 +23,12 @@ std::string AmountText(double amount, char decimal_separator);
 
 // The same text appended to `out`.
 void AppendAmountText(double amount, char decimal_separator, std::string& out);
+
+// Room for any amount text: "-1,23456789012346E18" is the longest.
+inline constexpr std::size_t kMaxAmountTextLength = 24;
+
+// The same text written at `out`, which has room for kMaxAmountTextLength
+// characters; returns the end of the text.
+char* WriteAmountText(double amount, char decimal_separator, char* out);
 
 }  // namespace kestra

@@ -1,94 +1,197 @@
 #include "model/cell_texts.h"
 
 #include <charconv>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 
 #include "model/amount_text.h"
 #include "model/date_text.h"
 #include "model/fields.h"
-#include "model/layouts.h"
 #include "model/segment_join.h"
 #include "text/twPL.h"
 
 namespace kestra {
 namespace {
 
-void AppendInt32(std::int32_t value, std::string& out) {
-  char digits[12];
-  out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+constexpr std::size_t kMaxInt32TextLength = 11;  // "-2147483648"
+
+std::size_t FieldRoom(const FieldRef& field) {
+  switch (field.type) {
+    case FieldType::kHyphen: return 1;
+    case FieldType::kInt32: return kMaxInt32TextLength;
+    case FieldType::kDouble: return kMaxAmountTextLength;
+    case FieldType::kPackedDate: return kMaxDateCellTextLength;
+    case FieldType::kShortString: return field.capacity;
+  }
+  return 0;
 }
 
-void AppendFieldText(const FieldRef& field, RecordBytes record,
-                     const RegionalSettings& regional, std::string& out) {
+std::size_t CellRoom(const CellLayout& cell) {
+  std::size_t room = 0;
+  for (int i = 0; i < cell.field_count; ++i) {
+    if (i > 0 && cell.separators[i - 1] != kDirectly) ++room;
+    room += FieldRoom(cell.fields[i]);
+  }
+  return cell.converted ? PLConvertedRoom(room) : room;
+}
+
+// Copies of a few dozen bytes, made of fixed-size moves that may overlap:
+// quicker than a general copy for texts this short, and never touching a
+// byte outside either text.
+template <std::size_t kSize>
+void Move(const char* from, char* to) {
+  std::memcpy(to, from, kSize);
+}
+
+char* WriteText(std::string_view text, char* out) {
+  const char* in = text.data();
+  const std::size_t n = text.size();
+  if (n >= 16) {
+    for (std::size_t i = 0; i + 16 < n; i += 16) Move<16>(in + i, out + i);
+    Move<16>(in + n - 16, out + n - 16);
+  } else if (n >= 8) {
+    Move<8>(in, out);
+    Move<8>(in + n - 8, out + n - 8);
+  } else if (n >= 4) {
+    Move<4>(in, out);
+    Move<4>(in + n - 4, out + n - 4);
+  } else if (n > 0) {
+    out[0] = in[0];
+    out[n / 2] = in[n / 2];
+    out[n - 1] = in[n - 1];
+  }
+  return out + n;
+}
+
+char* WriteField(const FieldRef& field, RecordBytes record, const RegionalSettings& regional,
+                 char* out) {
   switch (field.type) {
     case FieldType::kHyphen:
-      out.push_back('-');
-      return;
+      *out = '-';
+      return out + 1;
     case FieldType::kInt32:
-      AppendInt32(ReadInt32(record, field.offset), out);
-      return;
+      return std::to_chars(out, out + kMaxInt32TextLength, ReadInt32(record, field.offset)).ptr;
     case FieldType::kDouble:
-      AppendAmountText(ReadDouble(record, field.offset), regional.decimal_separator, out);
-      return;
+      return WriteAmountText(ReadDouble(record, field.offset), regional.decimal_separator, out);
     case FieldType::kPackedDate:
-      AppendDateCellText(ReadPackedDate(record, field.offset), regional.date_separator, out);
-      return;
+      return WriteDateCellText(ReadPackedDate(record, field.offset), regional.date_separator, out);
     case FieldType::kShortString:
-      out.append(ReadShortString(record, field.offset, field.capacity));
-      return;
+      return WriteText(ReadShortString(record, field.offset, field.capacity), out);
   }
+  return out;
+}
+
+// The conversion a cell's bytes go through as they are written; null
+// writes them as they are.
+using Conversion = const PLByteConversion*;
+
+char* WriteSeparator(char separator, Conversion conversion, char* out) {
+  *out = conversion ? static_cast<char>(conversion->Converted(separator)) : separator;
+  return out + 1;
+}
+
+char* WritePiece(std::string_view text, Conversion conversion, char* out) {
+  if (!conversion) return WriteText(text, out);
+  conversion->CopyConverted(text.data(), text.size(), out);
+  return out + text.size();
 }
 
 // Fields one after another, each with its separator (if any) before it.
-void BuildPlainCell(const CellLayout& cell, RecordBytes record,
-                    const RegionalSettings& regional, std::string& out) {
+char* WritePlainCell(const CellLayout& cell, RecordBytes record, const RegionalSettings& regional,
+                     Conversion conversion, char* out) {
   for (int i = 0; i < cell.field_count; ++i) {
-    if (i > 0 && cell.separators[i - 1] != kDirectly) out.push_back(cell.separators[i - 1]);
-    AppendFieldText(cell.fields[i], record, regional, out);
+    if (i > 0 && cell.separators[i - 1] != kDirectly) {
+      out = WriteSeparator(cell.separators[i - 1], conversion, out);
+    }
+    const FieldRef& field = cell.fields[i];
+    if (field.type == FieldType::kShortString) {
+      out = WritePiece(ReadShortString(record, field.offset, field.capacity), conversion, out);
+      continue;
+    }
+    char* const start = out;
+    out = WriteField(field, record, regional, out);
+    if (conversion) conversion->ConvertInPlace(start, static_cast<std::size_t>(out - start));
   }
+  return out;
 }
 
 // Short string segments and separators, each append kept within the
 // running capacity.
-void BuildJoinedCell(const CellLayout& cell, RecordBytes record, std::string& out) {
+char* WriteJoinedCell(const CellLayout& cell, RecordBytes record, Conversion conversion,
+                      char* const start) {
+  char* out = start;
   std::size_t running = 0;
   for (int i = 0; i < cell.field_count; ++i) {
     const char separator = i > 0 ? cell.separators[i - 1] : kDirectly;
     if (separator != kDirectly) {
       running += 1;
-      AppendWithin(out, {&separator, 1}, running);
+      if (TakenWithin(static_cast<std::size_t>(out - start), 1, running) == 1) {
+        out = WriteSeparator(separator, conversion, out);
+      }
     }
     const FieldRef& segment = cell.fields[i];
     running += segment.capacity;
-    AppendWithin(out, ReadShortString(record, segment.offset, segment.capacity), running);
+    const std::string_view text = ReadShortString(record, segment.offset, segment.capacity);
+    const std::size_t taken = TakenWithin(static_cast<std::size_t>(out - start), text.size(), running);
+    out = WritePiece(text.substr(0, taken), conversion, out);
   }
+  return out;
 }
 
-void BuildCell(const CellLayout& cell, RecordBytes record, const RegionalSettings& regional,
-               std::string& out) {
-  out.clear();
-  if (cell.joined) {
-    BuildJoinedCell(cell, record, out);
-  } else {
-    BuildPlainCell(cell, record, regional, out);
+char* WriteCellBytes(const CellLayout& cell, RecordBytes record, const RegionalSettings& regional,
+                     Conversion conversion, char* start) {
+  return cell.joined ? WriteJoinedCell(cell, record, conversion, start)
+                     : WritePlainCell(cell, record, regional, conversion, start);
+}
+
+// A converted cell is converted as it is written where the conversion maps
+// byte for byte, and afterwards in its room otherwise.
+std::size_t WriteCell(const CellLayout& cell, std::size_t room, RecordBytes record,
+                      const RegionalSettings& regional, char* const start) {
+  if (!cell.converted) {
+    return static_cast<std::size_t>(WriteCellBytes(cell, record, regional, nullptr, start) - start);
   }
-  if (cell.converted) PLConvertToTarget(out);
+  if (const Conversion conversion = PLByteConversion::Current()) {
+    return static_cast<std::size_t>(WriteCellBytes(cell, record, regional, conversion, start) - start);
+  }
+  const auto length =
+      static_cast<std::size_t>(WriteCellBytes(cell, record, regional, nullptr, start) - start);
+  return PLConvertToTarget(start, length, room);
 }
 
 }  // namespace
 
-void BuildCellTexts(Profile profile, int kind, std::span<const std::uint8_t> record,
-                    const RegionalSettings& regional, CellTexts& out) {
-  const KindLayout& layout = ListingLayout(profile, kind);
-  if (record.size() < layout.extent) {
+CellWriter::CellWriter(Profile profile, int kind, const RegionalSettings& regional)
+    : layout_(&ListingLayout(profile, kind)),
+      regional_(regional),
+      rooms_{CellRoom(layout_->number), CellRoom(layout_->date), CellRoom(layout_->name)},
+      kind_(kind) {}
+
+CellLengths CellWriter::Write(std::span<const std::uint8_t> record, char* out) const {
+  if (record.size() < layout_->extent) {
     throw std::invalid_argument("record of " + std::to_string(record.size()) +
                                 " bytes is shorter than the fields of kind " +
-                                std::to_string(kind) + " reach");
+                                std::to_string(kind_) + " reach");
   }
-  BuildCell(layout.number, record, regional, out.number);
-  BuildCell(layout.date, record, regional, out.date);
-  BuildCell(layout.name, record, regional, out.name);
+  CellLengths lengths;
+  lengths.number = WriteCell(layout_->number, rooms_[0], record, regional_, out);
+  out += lengths.number;
+  lengths.date = WriteCell(layout_->date, rooms_[1], record, regional_, out);
+  out += lengths.date;
+  lengths.name = WriteCell(layout_->name, rooms_[2], record, regional_, out);
+  return lengths;
+}
+
+void BuildCellTexts(Profile profile, int kind, std::span<const std::uint8_t> record,
+                    const RegionalSettings& regional, CellTexts& out) {
+  const CellWriter writer(profile, kind, regional);
+  std::string buffer(writer.MaxBytes(), '\0');
+  const CellLengths lengths = writer.Write(record, buffer.data());
+  const std::string_view cells(buffer);
+  out.number.assign(cells.substr(0, lengths.number));
+  out.date.assign(cells.substr(lengths.number, lengths.date));
+  out.name.assign(cells.substr(lengths.number + lengths.date, lengths.name));
 }
 
 }  // namespace kestra

@@ -10,51 +10,51 @@ constexpr int kDayWidth = 2;
 constexpr int kMonthWidth = 2;
 constexpr int kYearWidth = 4;
 // Blanks are made zeros only within this many leading characters.
-constexpr std::size_t kZeroFilledPrefix = 10;
+constexpr std::ptrdiff_t kZeroFilledPrefix = 10;
 
 // Decimal text of `value`, with leading blanks up to `width`.
-void AppendRightAligned(unsigned value, int width, std::string& out) {
+char* WriteRightAligned(unsigned value, int width, char* out) {
   char digits[8];
   const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
   const int length = static_cast<int>(end - digits);
-  if (length < width) out.append(static_cast<std::size_t>(width - length), ' ');
-  out.append(digits, end);
+  if (length < width) out = std::fill_n(out, width - length, ' ');
+  return std::copy(digits, end, out);
+}
+
+// Two decimal digits of a value below 100.
+char* WriteTwoDigits(unsigned value, char* out) {
+  out[0] = static_cast<char>('0' + value / 10);
+  out[1] = static_cast<char>('0' + value % 10);
+  return out + 2;
 }
 
 }  // namespace
 
-// Two decimal digits of a value below 100.
-void WriteTwoDigits(unsigned value, char* out) {
-  out[0] = static_cast<char>('0' + value / 10);
-  out[1] = static_cast<char>('0' + value % 10);
-}
-
-void AppendDateCellText(PackedDate date, char separator, std::string& out) {
+char* WriteDateCellText(PackedDate date, char separator, char* out) {
   if (date.day < 100 && date.month < 100 && date.year < 10000) {
     // The common case: ten characters, every blank of them a zero (the
     // separator too, should it be a blank).
     const char sep = separator == ' ' ? '0' : separator;
-    char text[10];
-    WriteTwoDigits(date.day, text);
-    text[2] = sep;
-    WriteTwoDigits(date.month, text + 3);
-    text[5] = sep;
-    WriteTwoDigits(date.year / 100, text + 6);
-    WriteTwoDigits(date.year % 100, text + 8);
-    out.append(text, sizeof text);
-    return;
+    out = WriteTwoDigits(date.day, out);
+    *out++ = sep;
+    out = WriteTwoDigits(date.month, out);
+    *out++ = sep;
+    out = WriteTwoDigits(date.year / 100, out);
+    return WriteTwoDigits(date.year % 100, out);
   }
-  const std::size_t start = out.size();
-  AppendRightAligned(date.day, kDayWidth, out);
-  out.push_back(separator);
-  AppendRightAligned(date.month, kMonthWidth, out);
-  out.push_back(separator);
-  AppendRightAligned(date.year, kYearWidth, out);
+  char* const start = out;
+  out = WriteRightAligned(date.day, kDayWidth, out);
+  *out++ = separator;
+  out = WriteRightAligned(date.month, kMonthWidth, out);
+  *out++ = separator;
+  out = WriteRightAligned(date.year, kYearWidth, out);
+  std::replace(start, start + std::min(kZeroFilledPrefix, out - start), ' ', '0');
+  return out;
+}
 
-  const auto first = out.begin() + static_cast<std::ptrdiff_t>(start);
-  const auto last = first + static_cast<std::ptrdiff_t>(
-                                std::min(kZeroFilledPrefix, out.size() - start));
-  std::replace(first, last, ' ', '0');
+void AppendDateCellText(PackedDate date, char separator, std::string& out) {
+  char text[kMaxDateCellTextLength];
+  out.append(text, WriteDateCellText(date, separator, text));
 }
 
 std::string DateCellText(PackedDate date, char separator) {

@@ -3,6 +3,7 @@
 #include <array>
 #include <stdexcept>
 
+#include "text/byte_map_copy.h"
 #include "text/pl_letter_table.h"
 
 namespace kestra {
@@ -33,7 +34,6 @@ constexpr std::array<PositionMap, kCodePageCount> kPositions{
 
 // For every byte value, what one lookup in the source row makes of it in the
 // target row.  Applying it byte by byte looks every byte up exactly once.
-using ByteMap = std::array<std::uint8_t, 256>;
 
 constexpr ByteMap MakeByteMap(int source, int target) {
   ByteMap map{};
@@ -62,44 +62,79 @@ void RequireCodePage(int codepage, const char* what) {
 
 std::uint8_t Byte(char c) { return static_cast<std::uint8_t>(c); }
 
-void ConvertSameLength(const ByteMap& map, std::string& text) {
-  for (char& c : text) c = static_cast<char>(map[Byte(c)]);
+constexpr std::array<PLByteConversion, kCodePageCount> MakeConversions(int source) {
+  std::array<PLByteConversion, kCodePageCount> row{};
+  for (int target = 0; target < kCodePageCount; ++target) {
+    row[target] = PLByteConversion(kByteMaps[source][target]);
+  }
+  return row;
 }
 
-// Each letter becomes its plain letter, a backspace and its mark.
-void ConvertToOverstrike(const PositionMap& positions, std::string& text) {
-  std::size_t letters = 0;
-  for (char c : text) letters += positions[Byte(c)] != pl_table::kNoLetter;
-  if (letters == 0) return;
+// kConversions[source][target]; the overstrike target does not use its entry.
+constexpr std::array<std::array<PLByteConversion, kCodePageCount>, kCodePageCount> kConversions{
+    MakeConversions(0), MakeConversions(1), MakeConversions(2), MakeConversions(3),
+    MakeConversions(4)};
 
-  std::string result;
-  result.reserve(text.size() + 2 * letters);
-  for (char c : text) {
-    const int k = positions[Byte(c)];
+// Each letter becomes its plain letter, a backspace and its mark; the text
+// grows from the back, so that nothing is read after it was overwritten.
+std::size_t ConvertToOverstrike(const PositionMap& positions, char* text, std::size_t length,
+                                std::size_t room) {
+  std::size_t letters = 0;
+  for (std::size_t i = 0; i < length; ++i) letters += positions[Byte(text[i])] != pl_table::kNoLetter;
+  const std::size_t grown = length + 2 * letters;
+  if (grown > room) throw std::length_error("no room for the overstrike form of a text");
+
+  char* out = text + grown;
+  for (std::size_t i = length; i-- > 0;) {
+    const int k = positions[Byte(text[i])];
     if (k == pl_table::kNoLetter) {
-      result.push_back(c);
+      *--out = text[i];
       continue;
     }
-    result.push_back(static_cast<char>(kRows[kPlainCodePage][k]));
-    result.push_back(static_cast<char>(pl_table::kBackspace));
-    result.push_back(static_cast<char>(kRows[kOverstrikeCodePage][k]));
+    *--out = static_cast<char>(kRows[kOverstrikeCodePage][k]);
+    *--out = static_cast<char>(pl_table::kBackspace);
+    *--out = static_cast<char>(kRows[kPlainCodePage][k]);
   }
-  text.swap(result);
+  return grown;
 }
 
-void Convert(int target, std::string& text) {
+std::size_t Convert(int target, char* text, std::size_t length, std::size_t room) {
   const int source = PLSourceCodePage;
   RequireCodePage(source, "source");
   RequireCodePage(target, "target");
-  if (target == source) return;
-  if (target == kOverstrikeCodePage) {
-    ConvertToOverstrike(kPositions[source], text);
-  } else {
-    ConvertSameLength(kByteMaps[source][target], text);
-  }
+  if (target == source) return length;
+  if (target == kOverstrikeCodePage) return ConvertToOverstrike(kPositions[source], text, length, room);
+  kConversions[source][target].ConvertInPlace(text, length);
+  return length;
+}
+
+void Convert(int target, std::string& text) {
+  // Checked before the text grows, so that a refusal leaves it unchanged.
+  RequireCodePage(PLSourceCodePage, "source");
+  RequireCodePage(target, "target");
+  const std::size_t length = text.size();
+  if (target == kOverstrikeCodePage) text.resize(PLConvertedRoom(length));
+  text.resize(Convert(target, text.data(), length, text.size()));
 }
 
 }  // namespace
+
+const PLByteConversion* PLByteConversion::Current() {
+  const int source = PLSourceCodePage;
+  const int target = PLTargetCodePage;
+  if (source >= kCodePageCount || target >= kCodePageCount || target == kOverstrikeCodePage) {
+    return nullptr;
+  }
+  return &kConversions[source][target];
+}
+
+void PLByteConversion::ConvertInPlace(char* text, std::size_t length) const {
+  CopyMapped(map_, text, length, text);
+}
+
+void PLByteConversion::CopyConverted(const char* from, std::size_t length, char* to) const {
+  CopyMapped(map_, from, length, to);
+}
 
 std::uint8_t PLLetterCode(int codepage, int position) {
   RequireCodePage(codepage, "letter");
@@ -118,10 +153,15 @@ std::string PLConvertCopy(const std::string& text) {
   return copy;
 }
 
+// The setting is 16 bits wide: it is checked whole, never cut to a byte.
 void PLConvertToTarget(std::string& text) {
   if (text.empty()) return;
-  // The setting is 16 bits wide: it is checked whole, never cut to a byte.
   Convert(PLTargetCodePage, text);
+}
+
+std::size_t PLConvertToTarget(char* text, std::size_t length, std::size_t room) {
+  if (length == 0) return 0;
+  return Convert(PLTargetCodePage, text, length, room);
 }
 
 }  // namespace kestra

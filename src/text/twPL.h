@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
+
+#include "text/byte_map_copy.h"
 
 // Conversion of the eighteen Polish letters between the code pages MX730
 // data may be written in.  Code page numbers (rows of the letter table):
@@ -47,5 +51,39 @@ std::string PLConvertCopy(const std::string& text);
 // What PLConvertCopy returns, made in `text` itself: for callers that build
 // a text only to have it converted and want to keep its storage.
 void PLConvertToTarget(std::string& text);
+
+// The same for the `length` bytes at `text`, in a buffer of `room` bytes;
+// returns the converted length.  PLConvertedRoom(length) bytes of room are
+// always enough; throws std::length_error when the overstrike form would not
+// fit in less.
+std::size_t PLConvertToTarget(char* text, std::size_t length, std::size_t room);
+
+// PLConvertToTarget under the current settings when it maps byte for byte,
+// as it does for every target but the overstrike form: for callers that
+// convert many short texts and want each done in the same pass that copies
+// it.
+class PLByteConversion {
+ public:
+  // The conversion the settings give now; null when the target is the
+  // overstrike form or a setting is out of range (PLConvertToTarget then
+  // does the work, and refuses bad settings).
+  static const PLByteConversion* Current();
+
+  std::uint8_t Converted(char byte) const { return map_[static_cast<std::uint8_t>(byte)]; }
+  void ConvertInPlace(char* text, std::size_t length) const;
+  // Copies `length` bytes from `from` to `to` converted; the two ranges must
+  // not overlap.
+  void CopyConverted(const char* from, std::size_t length, char* to) const;
+
+  constexpr PLByteConversion() = default;
+  constexpr explicit PLByteConversion(const ByteMap& map) : map_(map) {}
+
+ private:
+  ByteMap map_{};
+};
+
+// Room for any conversion of a text of `length` bytes: the overstrike form
+// makes three bytes of a letter.
+constexpr std::size_t PLConvertedRoom(std::size_t length) { return 3 * length; }
 
 }  // namespace kestra

@@ -156,6 +156,30 @@ TEST(RowStore, KeepsCellsOfManyRowsApart) {
   EXPECT_EQ(rows.RowCount(), 0u);
 }
 
+TEST(RowStore, RowsWrittenInTheRoomItGives) {
+  RowStore rows;
+  char* room = rows.RowRoom(64);
+  const std::string cells = "12" "01-02-2003" "Nowak";
+  cells.copy(room, cells.size());
+  rows.AddRow(2, 10, 5);
+  room = rows.RowRoom(64);
+  rows.AddRow(0, 0, 0);
+  ASSERT_EQ(rows.RowCount(), 2u);
+  EXPECT_EQ(rows.Cell(0, 1), "12");
+  EXPECT_EQ(rows.Cell(0, 2), "01-02-2003");
+  EXPECT_EQ(rows.Cell(0, 3), "Nowak");
+  EXPECT_EQ(rows.Cell(1, 3), "");
+}
+
+TEST(RowStore, RowsBeyondTheirRoomAreRefused) {
+  RowStore empty;
+  EXPECT_THROW(empty.AddRow(1, 0, 0), std::logic_error);  // no room asked for
+  RowStore rows;
+  rows.RowRoom(10);
+  EXPECT_THROW(rows.AddRow(70000, 0, 0), std::length_error);
+  EXPECT_EQ(rows.RowCount(), 0u);
+}
+
 TEST(RowStore, ReusesItsMemoryAfterClearAndGivesBackWhatIsSpare) {
   RowStore rows;
   const std::string name(200, 'n');

@@ -247,5 +247,66 @@ TEST_F(PolishLetters, CodePagesOutsideTheTableAreRefused) {
   EXPECT_THROW(PLConvertCopy(original), std::invalid_argument);
 }
 
+// ---------------------------------------------------------------------------
+// The conversion into a caller's buffer.
+
+TEST_F(PolishLetters, ByteConversionCopiesWhatTheConversionMakes) {
+  std::string every_byte;
+  for (int c = 0; c < 256; ++c) every_byte.push_back(static_cast<char>(c));
+  for (int source = 0; source < kCodePageCount; ++source) {
+    for (const int target : {0, 1, 2, 4}) {
+      PLSourceCodePage = static_cast<std::uint16_t>(source);
+      PLTargetCodePage = static_cast<std::uint16_t>(target);
+      const PLByteConversion* conversion = PLByteConversion::Current();
+      ASSERT_NE(conversion, nullptr);
+      std::string copy(every_byte.size(), '\0');
+      conversion->CopyConverted(every_byte.data(), every_byte.size(), copy.data());
+      EXPECT_EQ(copy, PLConvertCopy(every_byte)) << source << " to " << target;
+      std::string in_place = every_byte;
+      conversion->ConvertInPlace(in_place.data(), in_place.size());
+      EXPECT_EQ(in_place, copy) << source << " to " << target;
+    }
+  }
+}
+
+TEST_F(PolishLetters, NoByteConversionForTheOverstrikeFormOrBadSettings) {
+  struct Settings {
+    int source;
+    int target;
+  };
+  for (const Settings s : {Settings{2, 3}, Settings{3, 3}, Settings{5, 4}, Settings{2, 260}}) {
+    PLSourceCodePage = static_cast<std::uint16_t>(s.source);
+    PLTargetCodePage = static_cast<std::uint16_t>(s.target);
+    EXPECT_EQ(PLByteConversion::Current(), nullptr) << s.source << " to " << s.target;
+  }
+}
+
+TEST_F(PolishLetters, BufferConversionGrowsTheOverstrikeFormWithinItsRoom) {
+  PLSourceCodePage = 2;
+  PLTargetCodePage = 3;
+  const std::string text = Bytes({0x4B, 0xA5, 0x74, 0x88, 0x21});  // "Kąt ł!"-like, 2 letters
+  std::string buffer = text + std::string(PLConvertedRoom(text.size()) - text.size(), '#');
+  const std::size_t length = PLConvertToTarget(buffer.data(), text.size(), buffer.size());
+  EXPECT_EQ(buffer.substr(0, length),
+            Bytes({0x4B, 0x61, 0x08, 0x2C, 0x74, 0x6C, 0x08, 0x2F, 0x21}));
+
+  // Eight bytes of room do not hold nine: refused, the text left as it was.
+  std::string tight = text + "###";
+  EXPECT_THROW(PLConvertToTarget(tight.data(), text.size(), 8), std::length_error);
+  EXPECT_EQ(tight, text + "###");
+
+  // Nothing to convert: no setting is looked at.
+  PLSourceCodePage = 9;
+  EXPECT_EQ(PLConvertToTarget(tight.data(), 0, 0), 0u);
+  EXPECT_THROW(PLConvertToTarget(tight.data(), 1, 3), std::invalid_argument);
+}
+
+TEST_F(PolishLetters, RefusedOverstrikeConversionLeavesTheTextAsItWas) {
+  PLSourceCodePage = 9;
+  std::string text = Bytes({0xA5, 0x41});
+  EXPECT_THROW(PLConvertInPlace(3, text), std::invalid_argument);
+  EXPECT_EQ(text, Bytes({0xA5, 0x41}));
+}
+
 }  // namespace
 }  // namespace kestra

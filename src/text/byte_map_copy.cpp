@@ -1,0 +1,61 @@
+#include "text/byte_map_copy.h"
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define KESTRA_BYTE_PERMUTES 1
+#include <immintrin.h>
+#endif
+
+namespace kestra {
+namespace {
+
+void CopyMappedBytewise(const ByteMap& map, const char* from, std::size_t length, char* to) {
+  for (std::size_t i = 0; i < length; ++i) {
+    to[i] = static_cast<char>(map[static_cast<std::uint8_t>(from[i])]);
+  }
+}
+
+#ifdef KESTRA_BYTE_PERMUTES
+
+// The map is held in four registers of 64 entries.  Each permute looks up
+// the low seven bits of 64 bytes in two of them; the top bit of each byte
+// chooses which half's result it gets.  Masked loads and stores touch only
+// the bytes of the text.
+__attribute__((target("avx512f,avx512bw,avx512vbmi"))) void CopyMappedPermuting(
+    const ByteMap& map, const char* from, std::size_t length, char* to) {
+  const __m512i low0 = _mm512_loadu_si512(map.data());
+  const __m512i low1 = _mm512_loadu_si512(map.data() + 64);
+  const __m512i high0 = _mm512_loadu_si512(map.data() + 128);
+  const __m512i high1 = _mm512_loadu_si512(map.data() + 192);
+  for (std::size_t i = 0; i < length; i += 64) {
+    const std::size_t count = length - i < 64 ? length - i : 64;
+    const __mmask64 mask = count == 64 ? ~__mmask64{0} : (__mmask64{1} << count) - 1;
+    const __m512i bytes = _mm512_maskz_loadu_epi8(mask, from + i);
+    const __m512i low = _mm512_permutex2var_epi8(low0, bytes, low1);
+    const __m512i high = _mm512_permutex2var_epi8(high0, bytes, high1);
+    const __m512i mapped = _mm512_mask_blend_epi8(_mm512_movepi8_mask(bytes), low, high);
+    _mm512_mask_storeu_epi8(to + i, mask, mapped);
+  }
+}
+
+bool HasBytePermutes() {
+  static const bool has = __builtin_cpu_supports("avx512f") &&
+                          __builtin_cpu_supports("avx512bw") &&
+                          __builtin_cpu_supports("avx512vbmi");
+  return has;
+}
+
+#endif
+
+}  // namespace
+
+void CopyMapped(const ByteMap& map, const char* from, std::size_t length, char* to) {
+#ifdef KESTRA_BYTE_PERMUTES
+  if (HasBytePermutes()) {
+    CopyMappedPermuting(map, from, length, to);
+    return;
+  }
+#endif
+  CopyMappedBytewise(map, from, length, to);
+}
+
+}  // namespace kestra
