@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstring>
 
+#include "model/decimal_digits.h"
 #include "platform/errors.h"
 
 namespace kestra {
@@ -174,13 +175,13 @@ char* WriteScientific(const DecimalText& text, char separator, char* out) {
 // The exact quotient of hundredths below 10^15: the whole part, then the
 // fraction without its trailing zero, if it is not zero.
 char* WriteExact(std::uint64_t hundredths, char separator, char* out) {
-  out = std::to_chars(out, out + kMaxIntegerDigits, hundredths / kHundred).ptr;
+  out = WriteDecimal(hundredths / kHundred, out);
   const auto fraction = static_cast<unsigned>(hundredths % kHundred);
-  if (fraction == 0) return out;
-  *out++ = separator;
-  *out++ = static_cast<char>('0' + fraction / 10);
-  if (fraction % 10 != 0) *out++ = static_cast<char>('0' + fraction % 10);
-  return out;
+  // Separator and two digits are written always and kept as far as needed.
+  *out = separator;
+  WriteTwoDigits(fraction, out + 1);
+  const int kept = fraction == 0 ? 0 : fraction % 10 == 0 ? 2 : 3;
+  return out + kept;
 }
 
 // The text of a nonzero number of hundredths; `out` has room for
@@ -188,7 +189,8 @@ char* WriteExact(std::uint64_t hundredths, char separator, char* out) {
 char* WriteHundredths(std::int64_t hundredths, char separator, char* out) {
   const std::uint64_t magnitude = hundredths < 0 ? 0 - static_cast<std::uint64_t>(hundredths)
                                                  : static_cast<std::uint64_t>(hundredths);
-  if (hundredths < 0) *out++ = '-';
+  *out = '-';
+  out += hundredths < 0 ? 1 : 0;
   if (magnitude < kExactLimit) return WriteExact(magnitude, separator, out);
   const DecimalText text = RoundedQuotient(magnitude);
   if (text.point > kMaxIntegerDigits) return WriteScientific(text, separator, out);

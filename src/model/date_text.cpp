@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "model/decimal_digits.h"
+
 namespace kestra {
 namespace {
 
@@ -19,13 +21,6 @@ char* WriteRightAligned(unsigned value, int width, char* out) {
   const int length = static_cast<int>(end - digits);
   if (length < width) out = std::fill_n(out, width - length, ' ');
   return std::copy(digits, end, out);
-}
-
-// Two decimal digits of a value below 100.
-char* WriteTwoDigits(unsigned value, char* out) {
-  out[0] = static_cast<char>('0' + value / 10);
-  out[1] = static_cast<char>('0' + value % 10);
-  return out + 2;
 }
 
 }  // namespace
