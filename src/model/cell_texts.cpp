@@ -82,48 +82,81 @@ char* WriteField(const FieldRef& field, RecordBytes record, const RegionalSettin
   return out;
 }
 
+// The conversion a cell's bytes go through as they are written; null
+// writes them as they are.
+using Conversion = const PLByteConversion*;
+
+char* WriteSeparator(char separator, Conversion conversion, char* out) {
+  *out = conversion ? static_cast<char>(conversion->Converted(separator)) : separator;
+  return out + 1;
+}
+
+char* WritePiece(std::string_view text, Conversion conversion, char* out) {
+  if (!conversion) return WriteText(text, out);
+  conversion->CopyConverted(text.data(), text.size(), out);
+  return out + text.size();
+}
+
 // Fields one after another, each with its separator (if any) before it.
 char* WritePlainCell(const CellLayout& cell, RecordBytes record, const RegionalSettings& regional,
-                     char* out) {
+                     Conversion conversion, char* out) {
   for (int i = 0; i < cell.field_count; ++i) {
-    if (i > 0 && cell.separators[i - 1] != kDirectly) *out++ = cell.separators[i - 1];
-    out = WriteField(cell.fields[i], record, regional, out);
+    if (i > 0 && cell.separators[i - 1] != kDirectly) {
+      out = WriteSeparator(cell.separators[i - 1], conversion, out);
+    }
+    const FieldRef& field = cell.fields[i];
+    if (field.type == FieldType::kShortString) {
+      out = WritePiece(ReadShortString(record, field.offset, field.capacity), conversion, out);
+      continue;
+    }
+    char* const start = out;
+    out = WriteField(field, record, regional, out);
+    if (conversion) conversion->ConvertInPlace(start, static_cast<std::size_t>(out - start));
   }
   return out;
 }
 
 // Short string segments and separators, each append kept within the
 // running capacity.
-char* WriteJoinedCell(const CellLayout& cell, RecordBytes record, char* const start) {
+char* WriteJoinedCell(const CellLayout& cell, RecordBytes record, Conversion conversion,
+                      char* const start) {
   char* out = start;
   std::size_t running = 0;
   for (int i = 0; i < cell.field_count; ++i) {
     const char separator = i > 0 ? cell.separators[i - 1] : kDirectly;
     if (separator != kDirectly) {
       running += 1;
-      if (TakenWithin(static_cast<std::size_t>(out - start), 1, running) == 1) *out++ = separator;
+      if (TakenWithin(static_cast<std::size_t>(out - start), 1, running) == 1) {
+        out = WriteSeparator(separator, conversion, out);
+      }
     }
     const FieldRef& segment = cell.fields[i];
     running += segment.capacity;
     const std::string_view text = ReadShortString(record, segment.offset, segment.capacity);
     const std::size_t taken = TakenWithin(static_cast<std::size_t>(out - start), text.size(), running);
-    out = WriteText(text.substr(0, taken), out);
+    out = WritePiece(text.substr(0, taken), conversion, out);
   }
   return out;
 }
 
-// A converted cell is converted in its room once it is whole; where the
-// conversion maps byte for byte that is one pass over the cell.
+char* WriteCellBytes(const CellLayout& cell, RecordBytes record, const RegionalSettings& regional,
+                     Conversion conversion, char* start) {
+  return cell.joined ? WriteJoinedCell(cell, record, conversion, start)
+                     : WritePlainCell(cell, record, regional, conversion, start);
+}
+
+// A converted cell is converted as it is written where the conversion maps
+// byte for byte, and afterwards in its room otherwise.
 std::size_t WriteCell(const CellLayout& cell, std::size_t room, RecordBytes record,
                       const RegionalSettings& regional, char* const start) {
-  char* const end = cell.joined ? WriteJoinedCell(cell, record, start)
-                                : WritePlainCell(cell, record, regional, start);
-  const auto length = static_cast<std::size_t>(end - start);
-  if (!cell.converted || length == 0) return length;
-  if (const PLByteConversion* conversion = PLByteConversion::Current()) {
-    conversion->ConvertInPlace(start, length);
-    return length;
+  if (!cell.converted) {
+    return static_cast<std::size_t>(WriteCellBytes(cell, record, regional, nullptr, start) - start);
   }
+  if (const Conversion conversion = PLByteConversion::Current()) {
+    return static_cast<std::size_t>(WriteCellBytes(cell, record, regional, conversion, start) - start);
+  }
+  const auto length =
+      static_cast<std::size_t>(WriteCellBytes(cell, record, regional, nullptr, start) - start);
   return PLConvertToTarget(start, length, room);
 }
 

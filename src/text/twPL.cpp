@@ -132,6 +132,10 @@ void PLByteConversion::ConvertInPlace(char* text, std::size_t length) const {
   CopyMapped(map_, text, length, text);
 }
 
+void PLByteConversion::CopyConverted(const char* from, std::size_t length, char* to) const {
+  CopyMapped(map_, from, length, to);
+}
+
 std::uint8_t PLLetterCode(int codepage, int position) {
   RequireCodePage(codepage, "letter");
   if (position < 0 || position >= kPolishLetterCount) {

@@ -60,7 +60,7 @@ std::size_t PLConvertToTarget(char* text, std::size_t length, std::size_t room);
 
 // PLConvertToTarget under the current settings when it maps byte for byte,
 // as it does for every target but the overstrike form: for callers that
-// convert many short texts and want the settings looked at once for each.
+// convert many short texts, each in the same pass that copies it.
 class PLByteConversion {
  public:
   // The conversion the settings give now; null when the target is the
@@ -68,7 +68,12 @@ class PLByteConversion {
   // does the work, and refuses bad settings).
   static const PLByteConversion* Current();
 
+  std::uint8_t Converted(char byte) const { return map_[static_cast<std::uint8_t>(byte)]; }
   void ConvertInPlace(char* text, std::size_t length) const;
+  // Copies `length` bytes from `from` to `to` converted; the two ranges must
+  // not overlap.  Converting as the bytes are copied spares reading back
+  // bytes just written.
+  void CopyConverted(const char* from, std::size_t length, char* to) const;
 
   constexpr PLByteConversion() = default;
   constexpr explicit PLByteConversion(const ByteMap& map) : map_(map) {}

@@ -250,7 +250,7 @@ TEST_F(PolishLetters, CodePagesOutsideTheTableAreRefused) {
 // ---------------------------------------------------------------------------
 // The conversion into a caller's buffer.
 
-TEST_F(PolishLetters, ByteConversionMakesWhatTheConversionMakes) {
+TEST_F(PolishLetters, ByteConversionCopiesWhatTheConversionMakes) {
   std::string every_byte;
   for (int c = 0; c < 256; ++c) every_byte.push_back(static_cast<char>(c));
   for (int source = 0; source < kCodePageCount; ++source) {
@@ -259,9 +259,12 @@ TEST_F(PolishLetters, ByteConversionMakesWhatTheConversionMakes) {
       PLTargetCodePage = static_cast<std::uint16_t>(target);
       const PLByteConversion* conversion = PLByteConversion::Current();
       ASSERT_NE(conversion, nullptr);
+      std::string copy(every_byte.size(), '\0');
+      conversion->CopyConverted(every_byte.data(), every_byte.size(), copy.data());
+      EXPECT_EQ(copy, PLConvertCopy(every_byte)) << source << " to " << target;
       std::string in_place = every_byte;
       conversion->ConvertInPlace(in_place.data(), in_place.size());
-      EXPECT_EQ(in_place, PLConvertCopy(every_byte)) << source << " to " << target;
+      EXPECT_EQ(in_place, copy) << source << " to " << target;
     }
   }
 }
