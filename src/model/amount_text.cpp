@@ -52,8 +52,10 @@ std::uint64_t ShiftRightRoundingEven(std::uint64_t value, int shift) {
   const std::uint64_t quotient = value >> shift;
   const std::uint64_t rest = value & ((std::uint64_t{1} << shift) - 1);
   const std::uint64_t half = std::uint64_t{1} << (shift - 1);
-  const bool up = rest > half || (rest == half && (quotient & 1) != 0);
-  return quotient + (up ? 1 : 0);
+  // Which way amounts round is anyone's guess: no branch on it.
+  const std::uint64_t up = static_cast<std::uint64_t>(rest > half) |
+                           (static_cast<std::uint64_t>(rest == half) & quotient);
+  return quotient + (up & 1);
 }
 
 // A number written as digits with the decimal point after `point` of them:
@@ -177,10 +179,11 @@ char* WriteScientific(const DecimalText& text, char separator, char* out) {
 char* WriteExact(std::uint64_t hundredths, char separator, char* out) {
   out = WriteDecimal(hundredths / kHundred, out);
   const auto fraction = static_cast<unsigned>(hundredths % kHundred);
-  // Separator and two digits are written always and kept as far as needed.
+  // Separator and two digits are written always and kept as far as needed
+  // (the whole part takes at most 13 digits of the room).
   *out = separator;
   WriteTwoDigits(fraction, out + 1);
-  const int kept = fraction == 0 ? 0 : fraction % 10 == 0 ? 2 : 3;
+  const int kept = (fraction != 0 ? 2 : 0) + (fraction % 10 != 0 ? 1 : 0);
   return out + kept;
 }
 

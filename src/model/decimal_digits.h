@@ -2,10 +2,11 @@
 
 #include <array>
 #include <bit>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
-// Writing decimal numbers into a caller's buffer, two digits at a time: the
+// Writing decimal numbers into a caller's buffer a word at a time: the
 // listing writes several for every record.
 
 namespace kestra {
@@ -51,21 +52,36 @@ inline int DecimalLength(std::uint64_t value) {
   return guess + (value >= decimal_detail::kPowersOfTen[guess] ? 1 : 0) + (value == 0 ? 1 : 0);
 }
 
-// The decimal text of `value`, without leading zeros; returns its end.
+// The eight digits of a value below 10^8, leading zeros included, as the
+// bytes of a little-endian word: the first digit in the lowest byte.  Both
+// halves of four digits are split at once, then their pairs.
+inline std::uint64_t EightDigits(std::uint64_t value) {
+  const std::uint64_t halves = value / 10000 | (value % 10000) << 32;
+  const std::uint64_t high_pairs = ((halves * 10486) >> 20) & 0x0000007F0000007F;  // / 100
+  const std::uint64_t pairs = (halves - 100 * high_pairs) << 16 | high_pairs;
+  std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000F;  // / 10
+  tens |= (pairs - 10 * tens) << 8;
+  return tens | 0x3030303030303030;
+}
+
+inline constexpr std::uint64_t kMaxEightDigits = 99'999'999;
+inline constexpr std::size_t kDecimalRoom = 16;
+
+// The decimal text of `value` (below 10^16), without leading zeros; returns
+// its end.  Whole words are stored, so the kDecimalRoom bytes from `out` may
+// all be written, those after the text with no meaning.
 inline char* WriteDecimal(std::uint64_t value, char* out) {
   const int length = DecimalLength(value);
-  char* end = out + length;
-  char* at = end;
-  while (value >= 100) {
-    at = WriteTwoDigits(static_cast<unsigned>(value % 100), at - 2) - 2;
-    value /= 100;
-  }
-  if (value >= 10) {
-    WriteTwoDigits(static_cast<unsigned>(value), at - 2);
+  if (value <= kMaxEightDigits) {
+    const std::uint64_t digits = EightDigits(value) >> (8 * (8 - length));
+    std::memcpy(out, &digits, sizeof digits);
   } else {
-    at[-1] = static_cast<char>('0' + value);
+    const std::uint64_t high = EightDigits(value / (kMaxEightDigits + 1)) >> (8 * (16 - length));
+    const std::uint64_t low = EightDigits(value % (kMaxEightDigits + 1));
+    std::memcpy(out, &high, sizeof high);
+    std::memcpy(out + length - 8, &low, sizeof low);
   }
-  return end;
+  return out + length;
 }
 
 }  // namespace kestra
