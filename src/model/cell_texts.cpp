@@ -86,15 +86,10 @@ char* WriteField(const FieldRef& field, RecordBytes record, const RegionalSettin
 // writes them as they are.
 using Conversion = const PLByteConversion*;
 
-char* WriteSeparator(char separator, Conversion conversion, char* out) {
-  *out = conversion ? static_cast<char>(conversion->Converted(separator)) : separator;
-  return out + 1;
-}
-
-char* WritePiece(std::string_view text, Conversion conversion, char* out) {
-  if (!conversion) return WriteText(text, out);
-  conversion->CopyConverted(text.data(), text.size(), out);
-  return out + text.size();
+char* WritePieces(std::span<const std::string_view> pieces, Conversion conversion, char* out) {
+  if (conversion) return conversion->CopyConverted(pieces, out);
+  for (const std::string_view piece : pieces) out = WriteText(piece, out);
+  return out;
 }
 
 // Fields one after another, each with its separator (if any) before it.
@@ -102,11 +97,13 @@ char* WritePlainCell(const CellLayout& cell, RecordBytes record, const RegionalS
                      Conversion conversion, char* out) {
   for (int i = 0; i < cell.field_count; ++i) {
     if (i > 0 && cell.separators[i - 1] != kDirectly) {
-      out = WriteSeparator(cell.separators[i - 1], conversion, out);
+      const std::string_view separator(&cell.separators[i - 1], 1);
+      out = WritePieces({&separator, 1}, conversion, out);
     }
     const FieldRef& field = cell.fields[i];
     if (field.type == FieldType::kShortString) {
-      out = WritePiece(ReadShortString(record, field.offset, field.capacity), conversion, out);
+      const std::string_view text = ReadShortString(record, field.offset, field.capacity);
+      out = WritePieces({&text, 1}, conversion, out);
       continue;
     }
     char* const start = out;
@@ -116,27 +113,29 @@ char* WritePlainCell(const CellLayout& cell, RecordBytes record, const RegionalS
   return out;
 }
 
-// Short string segments and separators, each append kept within the
-// running capacity.
+// Short string segments and separators, each kept within the running
+// capacity, gathered first and then written in one go.
 char* WriteJoinedCell(const CellLayout& cell, RecordBytes record, Conversion conversion,
-                      char* const start) {
-  char* out = start;
+                      char* out) {
+  std::array<std::string_view, 2 * kMaxCellFields - 1> pieces;
+  std::size_t count = 0;
+  std::size_t length = 0;
   std::size_t running = 0;
+  auto add = [&](std::string_view piece) {
+    const std::size_t taken = TakenWithin(length, piece.size(), running);
+    pieces[count++] = piece.substr(0, taken);
+    length += taken;
+  };
   for (int i = 0; i < cell.field_count; ++i) {
-    const char separator = i > 0 ? cell.separators[i - 1] : kDirectly;
-    if (separator != kDirectly) {
+    if (i > 0 && cell.separators[i - 1] != kDirectly) {
       running += 1;
-      if (TakenWithin(static_cast<std::size_t>(out - start), 1, running) == 1) {
-        out = WriteSeparator(separator, conversion, out);
-      }
+      add({&cell.separators[i - 1], 1});
     }
     const FieldRef& segment = cell.fields[i];
     running += segment.capacity;
-    const std::string_view text = ReadShortString(record, segment.offset, segment.capacity);
-    const std::size_t taken = TakenWithin(static_cast<std::size_t>(out - start), text.size(), running);
-    out = WritePiece(text.substr(0, taken), conversion, out);
+    add(ReadShortString(record, segment.offset, segment.capacity));
   }
-  return out;
+  return WritePieces({pieces.data(), count}, conversion, out);
 }
 
 char* WriteCellBytes(const CellLayout& cell, RecordBytes record, const RegionalSettings& regional,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -31,21 +32,27 @@ struct PackedDate {
 
 namespace field_detail {
 
-inline std::uint64_t LoadLittleEndian(RecordBytes record, std::size_t offset, std::size_t size) {
-  std::uint64_t value = 0;
-  for (std::size_t i = size; i-- > 0;) value = (value << 8) | record[offset + i];
-  return value;
+template <typename Unsigned>
+Unsigned LoadLittleEndian(RecordBytes record, std::size_t offset) {
+  if constexpr (std::endian::native == std::endian::little) {
+    Unsigned value;
+    std::memcpy(&value, record.data() + offset, sizeof value);
+    return value;
+  } else {
+    Unsigned value = 0;
+    for (std::size_t i = sizeof value; i-- > 0;) value = (value << 8) | record[offset + i];
+    return value;
+  }
 }
 
 }  // namespace field_detail
 
 inline std::int32_t ReadInt32(RecordBytes record, std::size_t offset) {
-  return static_cast<std::int32_t>(
-      static_cast<std::uint32_t>(field_detail::LoadLittleEndian(record, offset, kInt32Size)));
+  return static_cast<std::int32_t>(field_detail::LoadLittleEndian<std::uint32_t>(record, offset));
 }
 
 inline double ReadDouble(RecordBytes record, std::size_t offset) {
-  const std::uint64_t bits = field_detail::LoadLittleEndian(record, offset, kDoubleSize);
+  const auto bits = field_detail::LoadLittleEndian<std::uint64_t>(record, offset);
   double value;
   std::memcpy(&value, &bits, sizeof value);
   return value;

@@ -132,8 +132,8 @@ void PLByteConversion::ConvertInPlace(char* text, std::size_t length) const {
   CopyMapped(map_, text, length, text);
 }
 
-void PLByteConversion::CopyConverted(const char* from, std::size_t length, char* to) const {
-  CopyMapped(map_, from, length, to);
+char* PLByteConversion::CopyConverted(std::span<const std::string_view> pieces, char* to) const {
+  return CopyMapped(map_, pieces, to);
 }
 
 std::uint8_t PLLetterCode(int codepage, int position) {

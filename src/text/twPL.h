@@ -3,7 +3,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "text/byte_map_copy.h"
 
@@ -68,12 +70,11 @@ class PLByteConversion {
   // does the work, and refuses bad settings).
   static const PLByteConversion* Current();
 
-  std::uint8_t Converted(char byte) const { return map_[static_cast<std::uint8_t>(byte)]; }
   void ConvertInPlace(char* text, std::size_t length) const;
-  // Copies `length` bytes from `from` to `to` converted; the two ranges must
-  // not overlap.  Converting as the bytes are copied spares reading back
-  // bytes just written.
-  void CopyConverted(const char* from, std::size_t length, char* to) const;
+  // Copies the pieces one after another from `to`, converted; none may
+  // overlap the output.  Returns the end of the output.  Converting as the
+  // bytes are copied spares reading back bytes just written.
+  char* CopyConverted(std::span<const std::string_view> pieces, char* to) const;
 
   constexpr PLByteConversion() = default;
   constexpr explicit PLByteConversion(const ByteMap& map) : map_(map) {}
