@@ -3,6 +3,8 @@
 // repeated to the kind's record length, so every field of the long records
 // sees fuzzed bytes too.  Amounts that cannot be made into text are the one
 // failure a record may cause; everything else must give bounded texts.
+// Both targets the conversion has: Windows-1250, which maps byte for byte,
+// and the overstrike form, which grows the text.
 
 #include <algorithm>
 #include <cstddef>
@@ -32,14 +34,16 @@ void FillCyclic(const std::uint8_t* data, std::size_t size, std::vector<std::uin
 
 // The longest text a cell can give when every short string holds at most
 // its capacity: numbers, amounts and dates stay well below 40 characters.
-std::size_t MaxLength(const CellLayout& cell) {
+// The overstrike form makes three bytes of each letter of a converted cell.
+std::size_t MaxLength(const CellLayout& cell, bool overstrike) {
   constexpr std::size_t kNumberRoom = 40;
   std::size_t room = 0;
   for (int i = 0; i < cell.field_count; ++i) {
     room += cell.fields[i].type == FieldType::kShortString ? cell.fields[i].capacity : kNumberRoom;
     if (i > 0 && cell.separators[i - 1] != kDirectly) ++room;
   }
-  return cell.joined ? CutLength(cell) : room;
+  const std::size_t length = cell.joined ? CutLength(cell) : room;
+  return cell.converted && overstrike ? 3 * length : length;
 }
 
 void Check(bool condition) {
@@ -60,16 +64,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       FillCyclic(data, size, record);
       const KindLayout& layout = ListingLayout(profile, kind);
       for (int source = 0; source < kCodePageCount; ++source) {
-        PLSourceCodePage = static_cast<std::uint16_t>(source);
-        PLTargetCodePage = static_cast<std::uint16_t>(kWindows1250CodePage);
-        try {
-          BuildCellTexts(profile, kind, record, regional, cells);
-        } catch (const InvalidFloatOperation&) {
-          continue;
+        // Windows-1250, as the listing shows, and the overstrike form, the
+        // one conversion that makes texts longer.
+        for (const int target : {kWindows1250CodePage, kOverstrikeCodePage}) {
+          PLSourceCodePage = static_cast<std::uint16_t>(source);
+          PLTargetCodePage = static_cast<std::uint16_t>(target);
+          try {
+            BuildCellTexts(profile, kind, record, regional, cells);
+          } catch (const InvalidFloatOperation&) {
+            continue;
+          }
+          const bool grows = target == kOverstrikeCodePage;
+          Check(cells.number.size() <= MaxLength(layout.number, grows));
+          Check(cells.date.size() <= MaxLength(layout.date, grows));
+          Check(cells.name.size() <= MaxLength(layout.name, grows));
         }
-        Check(cells.number.size() <= MaxLength(layout.number));
-        Check(cells.date.size() <= MaxLength(layout.date));
-        Check(cells.name.size() <= MaxLength(layout.name));
       }
     }
   }

@@ -6,7 +6,6 @@
 #endif
 
 namespace kestra {
-namespace {
 
 char* CopyMappedBytewise(const ByteMap& map, const char* from, std::size_t length, char* to) {
   for (std::size_t i = 0; i < length; ++i) {
@@ -14,6 +13,8 @@ char* CopyMappedBytewise(const ByteMap& map, const char* from, std::size_t lengt
   }
   return to + length;
 }
+
+namespace {
 
 #ifdef KESTRA_BYTE_PERMUTES
 

@@ -17,6 +17,10 @@ using ByteMap = std::array<std::uint8_t, 256>;
 // bytes at a time; others go byte by byte.
 void CopyMapped(const ByteMap& map, const char* from, std::size_t length, char* to);
 
+// CopyMapped byte by byte, as it runs on processors without the permutes;
+// returns the end of the output.
+char* CopyMappedBytewise(const ByteMap& map, const char* from, std::size_t length, char* to);
+
 // The pieces one after another from `to`, each mapped; none may overlap
 // the output.  Returns the end of the output.
 char* CopyMapped(const ByteMap& map, std::span<const std::string_view> pieces, char* to);
