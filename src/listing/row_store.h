@@ -50,7 +50,6 @@ class RowStore {
     std::size_t used = 0;
   };
 
-
   std::vector<Block> blocks_;
   std::size_t filling_ = 0;  // index of the block being filled; blocks after it are spare
   std::vector<RowRef> rows_;

@@ -483,6 +483,52 @@ TEST_F(CellTextsTest, LengthBytesPastTheCapacityFillEveryCellToItsLimit) {
 }
 
 // ---------------------------------------------------------------------------
+// Writing into a caller's buffer.
+
+// Every kind, filled with bytes that make the longest texts they can (full
+// short strings of letters, the longest amounts), converted to Windows-1250
+// and to the overstrike form: nothing is written past MaxBytes().
+TEST_F(CellTextsTest, WriterStaysWithinItsRoom) {
+  constexpr std::size_t kGuard = 32;
+  for (const Profile profile : kBoth) {
+    for (int kind = 0; kind < kKindCount; ++kind) {
+      for (const std::uint8_t filler : {std::uint8_t{0}, std::uint8_t{0xA5}, std::uint8_t{0xC3}}) {
+        for (const std::uint16_t target : {std::uint16_t{4}, std::uint16_t{3}}) {
+          PLTargetCodePage = target;
+          Record record(profile, kind, filler);
+          if (kind == 13) record.Amount(70, -9.2233720368547e16);
+          const CellWriter writer(profile, kind, {'-', ','});
+          std::string buffer(writer.MaxBytes() + kGuard, '#');
+          CellLengths lengths;
+          try {
+            lengths = writer.Write(record.bytes(), buffer.data());
+          } catch (const InvalidFloatOperation&) {
+            continue;  // C3... is an amount beyond 64 bits of hundredths
+          }
+          const std::string where = std::string(ProfileName(profile)) + " kind " +
+                                    std::to_string(kind) + " filler " + std::to_string(filler) +
+                                    " target " + std::to_string(target);
+          EXPECT_LE(lengths.number + lengths.date + lengths.name, writer.MaxBytes()) << where;
+          EXPECT_EQ(buffer.substr(writer.MaxBytes()), std::string(kGuard, '#')) << where;
+        }
+      }
+    }
+  }
+}
+
+TEST_F(CellTextsTest, WriterGivesTheCellsOneAfterAnother) {
+  Record record(Profile::A, 13);
+  record.Amount(70, -1234.5).Date(4, 2, 1, 2003).Text(8, "Wpłata").Text(78, "Nowak").Text(39, "KP 1");
+  const CellWriter writer(Profile::A, 13, {'-', ','});
+  std::string buffer(writer.MaxBytes(), '\0');
+  const CellLengths lengths = writer.Write(record.bytes(), buffer.data());
+  EXPECT_EQ(buffer.substr(0, lengths.number + lengths.date + lengths.name),
+            "-1234,5" "02-01-2003" + Win("Wpłata Nowak KP 1"));
+  EXPECT_EQ(lengths.number, 7u);
+  EXPECT_EQ(lengths.date, 10u);
+}
+
+// ---------------------------------------------------------------------------
 // Calls.
 
 TEST_F(CellTextsTest, OutputTextsAreReplacedNotAppended) {
