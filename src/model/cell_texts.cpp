@@ -145,7 +145,9 @@ char* WriteCellBytes(const CellLayout& cell, RecordBytes record, const RegionalS
 }
 
 // A converted cell is converted as it is written where the conversion maps
-// byte for byte, and afterwards in its room otherwise.
+// byte for byte, and afterwards in its room otherwise.  Each case has a call
+// of its own, so that the writing of unconverted cells is compiled with no
+// conversion at all: a tenth of a listing's time.
 std::size_t WriteCell(const CellLayout& cell, std::size_t room, RecordBytes record,
                       const RegionalSettings& regional, char* const start) {
   if (!cell.converted) {

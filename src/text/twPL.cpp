@@ -34,7 +34,6 @@ constexpr std::array<PositionMap, kCodePageCount> kPositions{
 
 // For every byte value, what one lookup in the source row makes of it in the
 // target row.  Applying it byte by byte looks every byte up exactly once.
-
 constexpr ByteMap MakeByteMap(int source, int target) {
   ByteMap map{};
   for (int c = 0; c < 256; ++c) {
@@ -44,14 +43,18 @@ constexpr ByteMap MakeByteMap(int source, int target) {
   return map;
 }
 
-constexpr std::array<ByteMap, kCodePageCount> MakeByteMaps(int source) {
-  return {MakeByteMap(source, 0), MakeByteMap(source, 1), MakeByteMap(source, 2),
-          MakeByteMap(source, 3), MakeByteMap(source, 4)};
+constexpr std::array<PLByteConversion, kCodePageCount> MakeConversions(int source) {
+  std::array<PLByteConversion, kCodePageCount> row{};
+  for (int target = 0; target < kCodePageCount; ++target) {
+    row[target] = PLByteConversion(MakeByteMap(source, target));
+  }
+  return row;
 }
 
-// kByteMaps[source][target]; the overstrike target does not use its entry.
-constexpr std::array<std::array<ByteMap, kCodePageCount>, kCodePageCount> kByteMaps{
-    MakeByteMaps(0), MakeByteMaps(1), MakeByteMaps(2), MakeByteMaps(3), MakeByteMaps(4)};
+// kConversions[source][target]; the overstrike target does not use its entry.
+constexpr std::array<std::array<PLByteConversion, kCodePageCount>, kCodePageCount> kConversions{
+    MakeConversions(0), MakeConversions(1), MakeConversions(2), MakeConversions(3),
+    MakeConversions(4)};
 
 void RequireCodePage(int codepage, const char* what) {
   if (codepage < 0 || codepage >= kCodePageCount) {
@@ -61,19 +64,6 @@ void RequireCodePage(int codepage, const char* what) {
 }
 
 std::uint8_t Byte(char c) { return static_cast<std::uint8_t>(c); }
-
-constexpr std::array<PLByteConversion, kCodePageCount> MakeConversions(int source) {
-  std::array<PLByteConversion, kCodePageCount> row{};
-  for (int target = 0; target < kCodePageCount; ++target) {
-    row[target] = PLByteConversion(kByteMaps[source][target]);
-  }
-  return row;
-}
-
-// kConversions[source][target]; the overstrike target does not use its entry.
-constexpr std::array<std::array<PLByteConversion, kCodePageCount>, kCodePageCount> kConversions{
-    MakeConversions(0), MakeConversions(1), MakeConversions(2), MakeConversions(3),
-    MakeConversions(4)};
 
 // Each letter becomes its plain letter, a backspace and its mark; the text
 // grows from the back, so that nothing is read after it was overwritten.
